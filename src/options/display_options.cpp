@@ -1,0 +1,111 @@
+// The display options of the Opciones menu, the scientific copies of the
+// numeric solutions, and the linear-term switch.
+//
+// Each option is a toggle of its menu item's check mark; its toolbar button
+// only mirrors that mark.
+
+#include "options/display_formats.h"
+#include "shell/form1.h"
+#include "solver/number_text.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+
+QString reformatted(const QString& text, char separator, std::string (*format)(std::string_view, char))
+{
+    return QString::fromStdString(format(text.toStdString(), separator));
+}
+
+bool containsDigit(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+}  // namespace
+
+void Form1::mirrorOption(QAction* item, const QString& key)
+{
+    item->setChecked(!item->isChecked());
+    toolbarButton(key)->setChecked(item->isChecked());
+}
+
+void Form1::mnuNota_Click()
+{
+    SinFoco = true;
+    ComprobarDatos();
+    SinFoco = false;
+    if (DatosNoValidos)
+        return;
+    mirrorOption(mnuNota, QStringLiteral("Not"));
+
+    if (mnuNota->isChecked()) {
+        // Copies written by a solve since the last switch are already
+        // scientific; older ones were put in fixed form by the switch-off.
+        if (!CopiaCientifica) {
+            if (containsDigit(Text2->text()))
+                Text2->setText(reformatted(Label4->text(), SeparadorDecimal, trx::scientificForm));
+            if (containsDigit(Text3->text()))
+                Text3->setText(reformatted(Label5->text(), SeparadorDecimal, trx::scientificForm));
+        }
+        CopiaCientifica = false;
+        for (TextBox* field : Text1)
+            field->setText(reformatted(field->text(), SeparadorDecimal, trx::scientificForm));
+    } else {
+        for (TextBox* field : Text1)
+            field->setText(reformatted(field->text(), SeparadorDecimal, trx::fixedForm));
+        Text2->setText(reformatted(Text2->text(), SeparadorDecimal, trx::fixedForm));
+        Text3->setText(reformatted(Text3->text(), SeparadorDecimal, trx::fixedForm));
+        CopiaCientifica = false;
+    }
+}
+
+// Keeps the scientific copy of a numeric solution; other texts (empty, a
+// complex solution, a cancellation) are copied as they are.
+void Form1::copyAsScientific(const TextBox* result, TextBox* copy)
+{
+    const std::string text = result->text().toStdString();
+    if (trx::isNumeric(text, SeparadorDecimal)) {
+        copy->setText(QString::fromStdString(trx::scientificForm(text, SeparadorDecimal)));
+        CopiaCientifica = true;
+    } else {
+        copy->setText(result->text());
+    }
+}
+
+void Form1::mnuIgualacero_Click()
+{
+    mirrorOption(mnuIgualacero, QStringLiteral("Si=0"));
+    Text1[3]->setText(QStringLiteral("0"));
+    Text1[3]->setEnabled(!mnuIgualacero->isChecked());
+}
+
+void Form1::mnusimpli_Click()
+{
+    mirrorOption(mnusimpli, QStringLiteral("Sim"));
+}
+
+void Form1::mnuAvanzado_Click()
+{
+    mirrorOption(mnuAvanzado, QStringLiteral("Ava"));
+    for (QAction* item : {mnusepa6, mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir})
+        item->setVisible(!item->isVisible());
+}
+
+// A click on the "X" label removes the linear term or brings it back; either
+// way the coefficient field is left empty.
+void Form1::Label3_Click()
+{
+    if (Label3->text() == QLatin1String("X")) {
+        Label3->clear();
+        Text1[1]->clear();
+        Text1[1]->setEnabled(false);
+    } else {
+        Label3->setText(QStringLiteral("X"));
+        Text1[1]->setEnabled(true);
+        Text1[1]->clear();
+    }
+}

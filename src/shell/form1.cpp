@@ -1,0 +1,474 @@
+#include "shell/form1.h"
+
+#include "shell/qt_platform.h"
+#include "shell/status_bar.h"
+
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolBar>
+
+namespace {
+
+// Layout unit: 1/1440 inch, so 15 per pixel at 96 dots per inch.
+constexpr int kTwipsPerInch = 1440;
+// The layout's client area below the menu bar, the toolbar across its top
+// and the status bar across its bottom.
+constexpr int kClientWidth = 9735;
+constexpr int kClientHeight = 3465;
+constexpr int kToolbarHeight = 600;
+constexpr int kStatusBarHeight = 375;
+
+const QString kProgramHandle = QStringLiteral("Equipo Trinomix");
+const QString kProjectAddress = QStringLiteral("https://trinomix.example.org");
+
+// The layout was drawn for a narrow Windows sans face: prefer it and its
+// metric twins, which Linux systems commonly carry, over a wider default.
+QFont sansFont(qreal points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont signFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("Nimbus Roman"), QStringLiteral("Times")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+Form1::Form1() : ownedPlatform_(std::make_unique<QtPlatform>()), platform_(ownedPlatform_.get())
+{
+    build();
+}
+
+Form1::Form1(Platform& platform) : platform_(&platform)
+{
+    build();
+}
+
+Form1::~Form1() = default;
+
+void Form1::build()
+{
+    dpi_ = qRound(screen()->logicalDotsPerInch());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/trinomix.svg")));
+    setWindowTitle(QStringLiteral("Trinomix"));
+    setFont(sansFont(8.25));
+
+    createControls();
+    createMenus();
+    createToolbar();
+    createStatusBar();
+    createConnections();
+    // The layout is drawn for one client size; the window keeps it for good.
+    setFixedSize(px(kClientWidth), menuBar()->sizeHint().height() + px(kClientHeight));
+    Form_Load();
+}
+
+int Form1::px(int twips) const
+{
+    return (twips * dpi_ + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+// Positions are measured from the top of the client area, which the toolbar
+// occupies down to kToolbarHeight; the central widget starts below it.
+void Form1::place(QWidget* control, int left, int top, int width, int height) const
+{
+    control->setGeometry(px(left), px(top - kToolbarHeight), px(width), px(height));
+}
+
+void Form1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1"));
+    setCentralWidget(client);
+
+    const auto textBox = [client](const QString& name) {
+        auto* box = new TextBox(client);
+        box->setObjectName(name);
+        return box;
+    };
+    const auto label = [client](const QString& name, const QString& caption) {
+        auto* text = new ClickLabel(caption, client);
+        text->setObjectName(name);
+        return text;
+    };
+    const auto indexed = [](const char* name, int index) {
+        return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+    };
+
+    // Created bottom-most first: sign labels and fraction bars, then the
+    // panels that cover them, then the text boxes, which stay on top of all.
+    for (int i = 0; i < 9; ++i) {
+        Lblig[i] = label(indexed("Lblig", i), i == 0 ? QStringLiteral("=") : QStringLiteral("-"));
+        Lblig[i]->setFont(i == 0 ? sansFont(8.25, true) : signFont());
+    }
+    place(Lblig[0], 6960, 735, 120, 195);
+    const std::array<std::array<int, 2>, 9> signPositions{{{6960, 735},
+                                                            {6000, 1095},
+                                                            {6000, 2295},
+                                                            {6000, 1335},
+                                                            {6000, 2055},
+                                                            {3360, 1335},
+                                                            {3360, 1095},
+                                                            {3360, 2295},
+                                                            {3360, 2055}}};
+    for (int i = 1; i < 9; ++i)
+        place(Lblig[i], signPositions[i][0], signPositions[i][1], 105, i == 7 ? 255 : 375);
+
+    const std::array<std::array<int, 3>, 4> linePositions{{{3600, 5880, 1455},
+                                                            {3600, 5880, 2415},
+                                                            {6240, 8160, 2415},
+                                                            {6240, 8160, 1455}}};
+    for (int i = 0; i < 4; ++i) {
+        lines[i] = new Line(client);
+        lines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        const auto& [x1, x2, y] = linePositions[i];
+        lines[i]->setGeometry(px(x1), px(y - kToolbarHeight), px(x2 - x1), 1);
+    }
+
+    lblpantalla1 = label(QStringLiteral("lblpantalla1"), QString());
+    place(lblpantalla1, 3360, 1080, 2550, 1815);
+    for (int i = 0; i < 2; ++i)
+        Lblpantalla2[i] = label(indexed("Lblpantalla2", i), QString());
+    place(Lblpantalla2[0], 5970, 1110, 2265, 900);
+    place(Lblpantalla2[1], 5970, 2070, 2205, 870);
+    for (ClickLabel* panel : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
+        panel->setAutoFillBackground(true);
+
+    // Equation row.
+    const std::array<std::array<int, 2>, 4> fieldPositions{{{120, 1800}, {2400, 1920}, {4800, 2040}, {7200, 1800}}};
+    for (int i = 0; i < 4; ++i) {
+        Text1[i] = textBox(indexed("Text1", i));
+        Text1[i]->setAlignment(Qt::AlignRight);
+        place(Text1[i], fieldPositions[i][0], 735, fieldPositions[i][1], 285);
+    }
+    setBackground(Text1[0], Qt::white);
+    Text1[3]->setText(QStringLiteral("0"));
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("X²"));
+    place(Label2, 1920, 735, 345, 285);
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("X"));
+    Label3->setToolTip(QStringLiteral("Clic: pone o quita un valor de X."));
+    place(Label3, 4320, 735, 345, 285);
+    for (ClickLabel* x : {Label2, Label3}) {
+        x->setFont(sansFont(8.25, true));
+        x->setAlignment(Qt::AlignCenter);
+        x->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+
+    // Numeric solutions.
+    Lblsol1 = label(QStringLiteral("Lblsol1"), QStringLiteral("Solución 1:"));
+    place(Lblsol1, 120, 1095, 795, 195);
+    Lblsol2 = label(QStringLiteral("Lblsol2"), QStringLiteral("Solución 2:"));
+    place(Lblsol2, 120, 2055, 795, 195);
+    Label4 = textBox(QStringLiteral("Label4"));
+    place(Label4, 960, 1035, 2295, 285);
+    Label5 = textBox(QStringLiteral("Label5"));
+    place(Label5, 945, 1995, 2295, 285);
+    Text2 = textBox(QStringLiteral("Text2"));
+    place(Text2, 960, 1335, 2295, 285);
+    Text3 = textBox(QStringLiteral("Text3"));
+    place(Text3, 960, 2295, 2295, 285);
+    for (TextBox* copy : {Text2, Text3}) {
+        copy->setFrame(false);
+        setBackground(copy, Qt::white);
+    }
+
+    // Exact-form display.
+    for (int i = 0; i < 2; ++i) {
+        Lblarri[i] = textBox(indexed("Lblarri", i));
+        Lblaba[i] = textBox(indexed("Lblaba", i));
+        Lblarri2[i] = textBox(indexed("Lblarri2", i));
+        lbl2[i] = textBox(indexed("lbl2", i));
+    }
+    place(Lblarri[0], 3510, 1170, 2265, 285);
+    place(Lblaba[0], 3510, 1560, 2265, 285);
+    place(Lblarri2[0], 6240, 1170, 1920, 285);
+    place(lbl2[0], 6240, 1515, 1920, 285);
+    place(Lblarri[1], 3555, 2130, 2265, 285);
+    place(Lblaba[1], 3555, 2520, 2265, 285);
+    place(Lblarri2[1], 6240, 2130, 1920, 285);
+    place(lbl2[1], 6240, 2475, 1920, 285);
+
+    const QColor buttonFace = palette().color(QPalette::Button);
+    for (TextBox* result : {Label4, Label5, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1], Lblarri2[0],
+                            Lblarri2[1], lbl2[0], lbl2[1]}) {
+        setBackground(result, buttonFace);
+        result->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (TextBox* result : {Label4, Label5, Text2, Text3, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1],
+                            Lblarri2[0], Lblarri2[1], lbl2[0], lbl2[1]}) {
+        result->setReadOnly(true);
+        result->setAlignment(Qt::AlignCenter);
+    }
+
+    // Buttons and link.
+    CmdCal = new QPushButton(QStringLiteral("&Calcular"), client);
+    CmdCal->setObjectName(QStringLiteral("CmdCal"));
+    place(CmdCal, 8280, 1695, 1215, 435);
+    CmdSal = new QPushButton(QStringLiteral("&Salir"), client);
+    CmdSal->setObjectName(QStringLiteral("CmdSal"));
+    place(CmdSal, 8280, 2655, 1215, 375);
+    for (QPushButton* button : {CmdCal, CmdSal})
+        button->setAutoDefault(false);
+
+    Label1 = label(QStringLiteral("Label1"), kProjectAddress);
+    QFont linkFont = sansFont(12);
+    linkFont.setUnderline(true);
+    Label1->setFont(linkFont);
+    QPalette linkPalette = Label1->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label1->setPalette(linkPalette);
+    Label1->setCursor(Qt::PointingHandCursor);
+    place(Label1, 240, 2655, 2865, 300);
+
+    setTabOrder(Text1[0], Text1[1]);
+    setTabOrder(Text1[1], Text1[2]);
+    setTabOrder(Text1[2], Text1[3]);
+    setTabOrder(Text1[3], CmdCal);
+    setTabOrder(CmdCal, CmdSal);
+    setTabOrder(CmdSal, Text2);
+    setTabOrder(Text2, Text3);
+}
+
+void Form1::createMenus()
+{
+    const auto menu = [](QMenu* parent, const QString& name, const QString& caption) {
+        QMenu* child = parent->addMenu(caption);
+        child->setObjectName(name);
+        child->menuAction()->setObjectName(name);
+        return child;
+    };
+    const auto item = [](QMenu* parent, const QString& name, const QString& caption,
+                         const QKeySequence& shortcut = {}) {
+        QAction* action = parent->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        return action;
+    };
+    const auto separator = [](QMenu* parent, const QString& name) {
+        QAction* line = parent->addSeparator();
+        line->setObjectName(name);
+        return line;
+    };
+    const auto topMenu = [this](const QString& name, const QString& caption) {
+        QMenu* child = menuBar()->addMenu(caption);
+        child->setObjectName(name);
+        child->menuAction()->setObjectName(name);
+        return child;
+    };
+
+    mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), QStringLiteral("&Archivo"));
+    mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), QStringLiteral("&Calcular"), Qt::Key_F5);
+    separator(mnuArchivo, QStringLiteral("mnusepa2"));
+    mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), QStringLiteral("&Salir"), Qt::CTRL | Qt::Key_S);
+
+    mnuEdi = topMenu(QStringLiteral("mnuEdi"), QStringLiteral("&Edición"));
+    mnuDeshacer = item(mnuEdi, QStringLiteral("mnuDeshacer"), QStringLiteral("&Deshacer"), Qt::CTRL | Qt::Key_Z);
+    separator(mnuEdi, QStringLiteral("mnusepa4"));
+    mnuCortar = item(mnuEdi, QStringLiteral("mnuCortar"), QStringLiteral("Co&rtar"), Qt::CTRL | Qt::Key_X);
+    mnuCopiar = item(mnuEdi, QStringLiteral("mnuCopiar"), QStringLiteral("&Copiar"), Qt::CTRL | Qt::Key_C);
+    mnuPegar = item(mnuEdi, QStringLiteral("mnuPegar"), QStringLiteral("&Pegar"), Qt::CTRL | Qt::Key_V);
+    separator(mnuEdi, QStringLiteral("mnusepa5"));
+    mnuBorrar1 = item(mnuEdi, QStringLiteral("mnuBorrar1"), QString(), Qt::Key_F4);
+    mnuBorrarTodo =
+        item(mnuEdi, QStringLiteral("mnuBorrarTodo"), QStringLiteral("B&orrar Todo"), Qt::CTRL | Qt::Key_F4);
+    separator(mnuEdi, QStringLiteral("mnusepa3"));
+    mnuseleccionar = item(mnuEdi, QStringLiteral("mnuseleccionar"), QString());
+
+    mnuOpci = topMenu(QStringLiteral("mnuOpci"), QStringLiteral("&Opciones"));
+    mnuPi = menu(mnuOpci, QStringLiteral("mnuPi"), QStringLiteral("Número &PI"));
+    mnuPorpi = item(mnuPi, QStringLiteral("mnuPorpi"), QString(), Qt::CTRL | Qt::Key_F1);
+    mnuDivipi = item(mnuPi, QStringLiteral("mnuDivipi"), QString(), Qt::CTRL | Qt::Key_F2);
+    mnuElv = menu(mnuOpci, QStringLiteral("mnuElv"), QStringLiteral("&Elevar a"));
+    mnuEleva2 = item(mnuElv, QStringLiteral("mnuEleva2"), QString(), Qt::SHIFT | Qt::Key_F2);
+    mnuElevar = item(mnuElv, QStringLiteral("mnuElevar"), QString(), Qt::SHIFT | Qt::Key_F3);
+    mnuInvertir = item(mnuOpci, QStringLiteral("mnuInvertir"), QString(), Qt::CTRL | Qt::Key_I);
+    mnusepa6 = separator(mnuOpci, QStringLiteral("mnusepa6"));
+    for (QAction* advanced : {mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir, mnusepa6})
+        advanced->setVisible(false);
+    mnuCentrar1 = item(mnuOpci, QStringLiteral("mnuCentrar1"), QStringLiteral("C&entrar"), Qt::Key_F3);
+    mnuCalcu1 = item(mnuOpci, QStringLiteral("mnuCalcu1"), QStringLiteral("&Calculadora"), Qt::Key_F6);
+    separator(mnuOpci, QStringLiteral("munsepa3"));
+    mnuNota = item(mnuOpci, QStringLiteral("mnuNota"), QStringLiteral("&Notación científica"), Qt::Key_F7);
+    mnuVisible1 = item(mnuOpci, QStringLiteral("mnuVisible1"), QStringLiteral("&Siempre Visible"), Qt::Key_F8);
+    mnuIgualacero = item(mnuOpci, QStringLiteral("mnuIgualacero"), QStringLiteral("S&iempre = 0"), Qt::Key_F9);
+    mnusimpli =
+        item(mnuOpci, QStringLiteral("mnusimpli"), QStringLiteral("Simplificar Raiz Compleja"), Qt::Key_F11);
+    separator(mnuOpci, QStringLiteral("munsepa4"));
+    mnuAvanzado = item(mnuOpci, QStringLiteral("mnuAvanzado"), QStringLiteral("&Avanzado"), Qt::Key_F12);
+    for (QAction* option : {mnuNota, mnuVisible1, mnuIgualacero, mnusimpli, mnuAvanzado})
+        option->setCheckable(true);
+
+    mnuAyuda = topMenu(QStringLiteral("mnuAyuda"), QStringLiteral("A&yuda"));
+    mnuAcerca = item(mnuAyuda, QStringLiteral("mnuAcerca"), QStringLiteral("&Acerca de..."));
+
+    mnuTarea = new QMenu(QStringLiteral("Menú"), this);
+    mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
+    mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
+    mnuCentrar = item(mnuTarea, QStringLiteral("mnuCentrar"), QStringLiteral("C&entrar"));
+    mnuBorrar = item(mnuTarea, QStringLiteral("mnuBorrar"), QStringLiteral("&Borrar todo"));
+    mnuCalcu = item(mnuTarea, QStringLiteral("mnuCalcu"), QStringLiteral("&Calculadora"));
+    separator(mnuTarea, QStringLiteral("mnusepa0"));
+    mnuVisible = item(mnuTarea, QStringLiteral("mnuVisible"), QStringLiteral("&Siempre Visible"));
+    mnuVisible->setCheckable(true);
+    separator(mnuTarea, QStringLiteral("mnusepa1"));
+    mnuSalir = item(mnuTarea, QStringLiteral("mnuSalir"), QStringLiteral("S&alir"));
+}
+
+void Form1::createToolbar()
+{
+    Toolbar1 = new QToolBar(QStringLiteral("Toolbar1"), this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setFixedHeight(px(kToolbarHeight));
+    Toolbar1->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    struct Button {
+        const char* key;
+        const char* description;
+        const char* toolTip;
+        const char* themeIcon;  // freedesktop name, empty when the theme has none that fits
+        const char* ownIcon;
+        bool check;
+    };
+    // A null key stands for a separator.
+    static const Button buttons[] = {
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Eje", "Calcular", "Calcular", "", "calcular", false},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Des", "Deshacer", "Deshacer", "edit-undo", "deshacer", false},
+        {"Cor", "Cortar", "Cortar", "edit-cut", "cortar", false},
+        {"Cop", "Copiar", "Copiar", "edit-copy", "copiar", false},
+        {"Peg", "Pegar", "Pegar", "edit-paste", "pegar", false},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Bor", "Borrar", "Borrar", "edit-delete", "borrar", false},
+        {"BoTo", "Borrar Todo", "Borrar Todo", "edit-clear", "borrar-todo", false},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Cen", "Centrar", "Centrar", "", "centrar", false},
+        {"Cal", "Calculadora", "Ejecutar Calculadora", "accessories-calculator", "calculadora", false},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Not", "Notación científica", "Notación científica", "", "notacion", true},
+        {"Sie", "Siempre Visible", "Siempre Visible", "", "siempre-visible", true},
+        {"Si=0", "Siempre = 0", "Siempre = 0", "", "igual-cero", true},
+        {"Sim", "Simplificar Solución Compleja", "Simplificar Solución Compleja", "", "simplificar", true},
+        {"Ava", "Avanzado", "Menú Avanzado", "", "avanzado", true},
+        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
+        {"Ace", "Acerca de", "Acerca de...", "help-about", "acerca", false},
+    };
+    for (const Button& button : buttons) {
+        if (button.key == nullptr) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.ownIcon)));
+        const QString themeName = QString::fromLatin1(button.themeIcon);
+        QAction* action = Toolbar1->addAction(themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own),
+                                              QString::fromUtf8(button.description));
+        action->setObjectName(QString::fromLatin1(button.key));
+        action->setToolTip(QString::fromUtf8(button.toolTip));
+        action->setCheckable(button.check);
+        Toolbar1->widgetForAction(action)->setFixedSize(38, 39);
+    }
+}
+
+void Form1::createStatusBar()
+{
+    StatusBar1 = new StatusBar(px(kStatusBarHeight), kProgramHandle, this);
+    setStatusBar(StatusBar1);
+}
+
+void Form1::createConnections()
+{
+    connect(CmdCal, &QPushButton::clicked, this, &Form1::CmdCal_Click);
+    connect(CmdSal, &QPushButton::clicked, this, &Form1::CmdSal_Click);
+    connect(Label3, &ClickLabel::clicked, this, &Form1::Label3_Click);
+    connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2); });
+    connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3); });
+    connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
+
+    connectCommand(mnuCalcular, &Form1::CmdCal_Click);
+    connectCommand(mnuSalir2, &Form1::CmdSal_Click);
+    connectCommand(mnuSalir, &Form1::CmdSal_Click);
+    connectCommand(mnuCentrar1, &Form1::mnuCentrar_Click);
+    connectCommand(mnuCentrar, &Form1::mnuCentrar_Click);
+    connectCommand(mnuVisible1, &Form1::mnuVisible_Click);
+    connectCommand(mnuVisible, &Form1::mnuVisible_Click);
+    connectCommand(mnuNota, &Form1::mnuNota_Click);
+    connectCommand(mnuIgualacero, &Form1::mnuIgualacero_Click);
+    connectCommand(mnusimpli, &Form1::mnusimpli_Click);
+    connectCommand(mnuAvanzado, &Form1::mnuAvanzado_Click);
+
+    exitOnEscape_ = new QShortcut(Qt::Key_Escape, this);
+    exitOnEscape_->setEnabled(false);
+    connect(exitOnEscape_, &QShortcut::activated, this, &Form1::CmdSal_Click);
+}
+
+// Option items carry a check mark that their command toggles itself; Qt has
+// already toggled a checkable item when it reports the click, so that toggle
+// is undone first and the command's is the only one.
+void Form1::connectCommand(QAction* item, void (Form1::*command)())
+{
+    connect(item, &QAction::triggered, this, [this, item, command] {
+        if (item->isCheckable())
+            item->setChecked(!item->isChecked());
+        (this->*command)();
+    });
+}
+
+// Toolbar buttons are told apart by their key, compared exactly.
+void Form1::Toolbar1_ButtonClick(QAction* button)
+{
+    static const std::pair<QLatin1String, void (Form1::*)()> routes[] = {
+        {QLatin1String("Eje"), &Form1::CmdCal_Click},
+        {QLatin1String("Cen"), &Form1::mnuCentrar_Click},
+        {QLatin1String("Not"), &Form1::mnuNota_Click},
+        {QLatin1String("Sie"), &Form1::mnuVisible_Click},
+        {QLatin1String("Sim"), &Form1::mnusimpli_Click},
+        {QLatin1String("Si=0"), &Form1::mnuIgualacero_Click},
+        {QLatin1String("Ava"), &Form1::mnuAvanzado_Click},
+    };
+    // A check button mirrors its option: only the command may change it.
+    if (button->isCheckable())
+        button->setChecked(!button->isChecked());
+    for (const auto& [key, command] : routes) {
+        if (button->objectName() == key) {
+            (this->*command)();
+            return;
+        }
+    }
+}
+
+QAction* Form1::toolbarButton(const QString& key) const
+{
+    return Toolbar1->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
+}

@@ -1,0 +1,179 @@
+#pragma once
+// The main window and the only window of the program.
+//
+// Form1 owns every control and the window-level state; its handlers are
+// thin: they read controls, call the computation (solver/, options/
+// display_formats, the numeric test) and write controls back.  Each write to
+// a field raises that field's change handling at once, nested inside the
+// handler that wrote it, exactly as when the user edits it.  Everything that
+// leaves the window goes through Platform, so tests can hand in their own.
+//
+// The handlers live beside their subsystem: shell/ builds the window and
+// routes commands, solver/ holds the solve command, entry/ the validation and
+// error reporting of the coefficient fields.
+
+#include "shell/controls.h"
+#include "solver/run_time_error.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class Platform;
+class QMenu;
+class QPushButton;
+class QShortcut;
+class QToolBar;
+class StatusBar;
+
+namespace trx {
+struct SolveResult;
+}
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1();  // with the real platform services
+    explicit Form1(Platform& platform);
+    ~Form1() override;
+
+    // Commands.
+    void CmdCal_Click();
+    void CmdSal_Click();
+    void Label3_Click();
+    void mnuCentrar_Click();
+    void mnuVisible_Click();
+    void mnuNota_Click();
+    void mnuIgualacero_Click();
+    void mnusimpli_Click();
+    void mnuAvanzado_Click();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void build();
+
+    // Building the window, in this order.
+    void createControls();
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    void createConnections();
+    void connectCommand(QAction* item, void (Form1::*command)());
+    void Toolbar1_ButtonClick(QAction* button);
+    QAction* toolbarButton(const QString& key) const;
+    int px(int twips) const;
+    void place(QWidget* control, int left, int top, int width, int height) const;
+
+    // Validation and error reporting of the coefficient fields.
+    void ComprobarDatos();
+    void EnfocarError();
+    void MostrarError(const QString& message);
+    void TratarError(trx::ErrorCode pending);
+
+    // The solve command's pieces.
+    void resetResultDisplay();
+    void showSolveResult(const trx::SolveResult& result);
+    bool dispatchSolveError(trx::ErrorCode code);
+    void finishSolve(const trx::SolveResult& result);
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void RestaurarCoeficientes();
+    void restorePosition();
+    void Form_Activate();
+    QString setting(const char* key, const QString& fallback) const;
+    void storeSetting(const char* key, const QString& value);
+
+    // Window placement and the status bar.
+    int toTwips(int pixels) const;
+    void StatusBar1_PanelClick(int panel);
+
+    // Display options.
+    void copyAsScientific(const TextBox* result, TextBox* copy);
+    void mirrorOption(QAction* item, const QString& key);
+
+    std::unique_ptr<Platform> ownedPlatform_;
+    Platform* platform_;
+    int dpi_ = 96;
+
+    // Equation row.
+    std::array<TextBox*, 4> Text1{};
+    ClickLabel* Label2 = nullptr;
+    ClickLabel* Label3 = nullptr;
+    // Numeric solutions.
+    ClickLabel* Lblsol1 = nullptr;
+    ClickLabel* Lblsol2 = nullptr;
+    TextBox* Label4 = nullptr;
+    TextBox* Label5 = nullptr;
+    TextBox* Text2 = nullptr;
+    TextBox* Text3 = nullptr;
+    // Exact-form display.
+    std::array<ClickLabel*, 9> Lblig{};
+    std::array<TextBox*, 2> Lblarri{};
+    std::array<TextBox*, 2> Lblaba{};
+    std::array<TextBox*, 2> Lblarri2{};
+    std::array<TextBox*, 2> lbl2{};
+    std::array<Line*, 4> lines{};  // Line1 to Line4
+    ClickLabel* lblpantalla1 = nullptr;
+    std::array<ClickLabel*, 2> Lblpantalla2{};
+    // Buttons and link.
+    QPushButton* CmdCal = nullptr;
+    QPushButton* CmdSal = nullptr;
+    ClickLabel* Label1 = nullptr;
+
+    // Menu bar, items in menu order.
+    QMenu* mnuArchivo = nullptr;
+    QAction* mnuCalcular = nullptr;
+    QAction* mnuSalir2 = nullptr;
+    QMenu* mnuEdi = nullptr;
+    QAction* mnuDeshacer = nullptr;
+    QAction* mnuCortar = nullptr;
+    QAction* mnuCopiar = nullptr;
+    QAction* mnuPegar = nullptr;
+    QAction* mnuBorrar1 = nullptr;
+    QAction* mnuBorrarTodo = nullptr;
+    QAction* mnuseleccionar = nullptr;
+    QMenu* mnuOpci = nullptr;
+    QMenu* mnuPi = nullptr;
+    QAction* mnuPorpi = nullptr;
+    QAction* mnuDivipi = nullptr;
+    QMenu* mnuElv = nullptr;
+    QAction* mnuEleva2 = nullptr;
+    QAction* mnuElevar = nullptr;
+    QAction* mnuInvertir = nullptr;
+    QAction* mnusepa6 = nullptr;
+    QAction* mnuCentrar1 = nullptr;
+    QAction* mnuCalcu1 = nullptr;
+    QAction* mnuNota = nullptr;
+    QAction* mnuVisible1 = nullptr;
+    QAction* mnuIgualacero = nullptr;
+    QAction* mnusimpli = nullptr;
+    QAction* mnuAvanzado = nullptr;
+    QMenu* mnuAyuda = nullptr;
+    QAction* mnuAcerca = nullptr;
+    // The pop-up menu, never in the menu bar.
+    QMenu* mnuTarea = nullptr;
+    QAction* mnuCentrar = nullptr;
+    QAction* mnuBorrar = nullptr;
+    QAction* mnuCalcu = nullptr;
+    QAction* mnuVisible = nullptr;
+    QAction* mnuSalir = nullptr;
+
+    QToolBar* Toolbar1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QShortcut* exitOnEscape_ = nullptr;  // Esc runs the exit command once it has been declined
+
+    // Window-level state.
+    bool DatosNoValidos = false;
+    bool SinFoco = false;
+    int CampoError = 0;
+    QString MensajeCancelacion;
+    char SeparadorDecimal = ',';
+    QString MsgPortapapeles;
+    QString RutaCalculadora;
+    bool CopiaCientifica = false;
+    bool activated_ = false;
+};

@@ -1,0 +1,53 @@
+// Window placement: centring, keeping the window above others, and the time
+// and date that a click on a status-bar panel puts in its tool tip.
+
+#include "shell/form1.h"
+#include "shell/status_bar.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QLocale>
+#include <QScreen>
+
+int Form1::toTwips(int pixels) const
+{
+    return pixels * 1440 / dpi_;
+}
+
+void Form1::mnuCentrar_Click()
+{
+    if (isMinimized())
+        return;
+    const QRect area = screen()->geometry();
+    const int dx = toTwips(area.width()) - toTwips(frameGeometry().width());
+    const int dy = toTwips(area.height()) - toTwips(frameGeometry().height());
+    // Integer halves, truncated toward zero: a window larger than the screen
+    // gets a negative edge.
+    move(area.x() + px(dx / 2), area.y() + px(dy / 2));
+}
+
+void Form1::mnuVisible_Click()
+{
+    mnuVisible->setChecked(!mnuVisible->isChecked());
+    mnuVisible1->setChecked(!mnuVisible1->isChecked());
+    toolbarButton(QStringLiteral("Sie"))->setChecked(mnuVisible1->isChecked());
+
+    // Changing the flag recreates the native window: put it back where it was.
+    const QPoint corner = pos();
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, mnuVisible->isChecked());
+    move(corner);
+    if (shown)
+        show();
+}
+
+void Form1::StatusBar1_PanelClick(int panel)
+{
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
+    const QDateTime now = QDateTime::currentDateTime();
+    StatusBar1->panel(panel)->setToolTip(QStringLiteral("Son las %1 del día %2")
+                                             .arg(locale.toString(now.time(), timeFormat.trimmed()),
+                                                  locale.toString(now.date(), QLocale::ShortFormat)));
+}

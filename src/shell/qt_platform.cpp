@@ -1,0 +1,152 @@
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+// The store is an INI file in the user's configuration folder (Trx/Trx.ini
+// on Linux), the registry on Windows.
+QSettings openStore()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trx"), QStringLiteral("Trx"));
+}
+
+// The stored spelling of `name` among `names`, compared without regard to
+// case; `name` itself when there is none.
+QString storedSpelling(const QStringList& names, const QString& name)
+{
+    for (const QString& candidate : names) {
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return name;
+}
+
+QString storedKeyPath(QSettings& store, const QString& section, const QString& key)
+{
+    const QString group = storedSpelling(store.childGroups(), section);
+    store.beginGroup(group);
+    const QString storedKey = storedSpelling(store.childKeys(), key);
+    store.endGroup();
+    return group + QLatin1Char('/') + storedKey;
+}
+
+// Our texts break lines with CR LF; Qt's labels want a bare LF.
+QString shown(const QString& text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+void QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Question, title, shown(text),
+                    QMessageBox::NoButton, owner);
+    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(QWidget* owner, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::NoButton, owner);
+    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed)
+{
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown(prompt));
+    dialog.setTextValue(proposed);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+QString QtPlatform::readSetting(const QString& section, const QString& key, const QString& fallback)
+{
+    QSettings store = openStore();
+    const QVariant value = store.value(storedKeyPath(store, section, key));
+    if (!value.isValid())
+        return fallback;
+    // An unquoted comma in a hand-edited file makes QSettings split the value.
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void QtPlatform::writeSetting(const QString& section, const QString& key, const QString& value)
+{
+    QSettings store = openStore();
+    store.setValue(storedKeyPath(store, section, key), value);
+}
+
+// The first of the usual desktop calculators that is installed.
+QString QtPlatform::defaultCalculator()
+{
+    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QLatin1String(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return QStringLiteral("/usr/bin/gnome-calculator");
+}
+
+LaunchOutcome QtPlatform::launch(const QString& commandText)
+{
+    QStringList arguments = QProcess::splitCommand(commandText);
+    if (arguments.isEmpty() || arguments.first().isEmpty())
+        return LaunchOutcome::TypeMismatch;
+    const QString program = arguments.takeFirst();
+    if (!program.contains(QLatin1Char('/'))) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            return LaunchOutcome::FileNotFound;
+    } else {
+        const QFileInfo file(program);
+        if (!file.dir().exists())
+            return LaunchOutcome::PathNotFound;
+        if (!file.exists())
+            return LaunchOutcome::FileNotFound;
+    }
+    return QProcess::startDetached(program, arguments) ? LaunchOutcome::Started : LaunchOutcome::OtherFailure;
+}
+
+void QtPlatform::aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Acerca de ") + programName,
+                    QStringLiteral("<b>%1</b><p>%2</p>").arg(programName.toHtmlEscaped(),
+                                                             text.toHtmlEscaped().replace(QStringLiteral("\r\n"),
+                                                                                          QStringLiteral("<br>"))),
+                    QMessageBox::NoButton, owner);
+    box.setIconPixmap(icon.pixmap(64, 64));
+    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
+void QtPlatform::openAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}

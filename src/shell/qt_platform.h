@@ -1,0 +1,19 @@
+#pragma once
+// The real platform services, on Qt.
+
+#include "shell/platform.h"
+
+class QtPlatform final : public Platform {
+public:
+    void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(QWidget* owner, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                     const QString& proposed) override;
+    void beep() override;
+    QString readSetting(const QString& section, const QString& key, const QString& fallback) override;
+    void writeSetting(const QString& section, const QString& key, const QString& value) override;
+    QString defaultCalculator() override;
+    LaunchOutcome launch(const QString& commandText) override;
+    void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) override;
+    void openAddress(const QString& address) override;
+};

@@ -1,0 +1,66 @@
+#include "shell/status_bar.h"
+
+#include "shell/controls.h"
+#include "shell/lock_keys.h"
+
+#include <QDateTime>
+#include <QApplication>
+#include <QWindow>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QTimer>
+
+StatusBar::StatusBar(int height, const QString& credit, QWidget* parent)
+    : QStatusBar(parent), clock_(new QTimer(this))
+{
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(false);
+    setFixedHeight(height);
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new ClickLabel(this);
+        label->setObjectName(QStringLiteral("StatusBar1(%1)").arg(i + 1));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        addPermanentWidget(label, 1);
+        connect(label, &ClickLabel::clicked, this, [this, i] { emit panelClicked(i + 1); });
+        panels_[i] = label;
+    }
+    panels_[6]->setText(credit);
+
+    connect(clock_, &QTimer::timeout, this, &StatusBar::refresh);
+    clock_->start(1000);
+    qApp->installEventFilter(this);
+    refresh();
+}
+
+StatusBar::~StatusBar()
+{
+    qApp->removeEventFilter(this);
+}
+
+// Insert mode is a toggle of the Insert key anywhere in the program; lock
+// keys are read back from the keyboard after each key.
+bool StatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != static_cast<QObject*>(window()->windowHandle()))
+        return QStatusBar::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert && !key->isAutoRepeat())
+            insertMode_ = !insertMode_;
+    } else if (event->type() == QEvent::KeyRelease) {
+        refresh();
+    }
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void StatusBar::refresh()
+{
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    panels_[1]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    const LockStates locks = readLockStates();
+    panels_[3]->setText(locks.caps ? QStringLiteral("MAYÚS") : QString());
+    panels_[4]->setText(locks.num ? QStringLiteral("NÚM") : QString());
+    panels_[5]->setText(insertMode_ ? QStringLiteral("INS") : QString());
+}

@@ -1,0 +1,12 @@
+#include "solver/run_time_error.h"
+
+#include <string>
+
+namespace trx {
+
+RunTimeError::RunTimeError(ErrorCode code)
+    : std::runtime_error("run-time error " + std::to_string(static_cast<int>(code))), code_(code)
+{
+}
+
+}  // namespace trx

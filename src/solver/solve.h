@@ -1,0 +1,67 @@
+#pragma once
+// The solver.  Takes the four coefficient texts of a·x² + b·x + c = d (as the
+// entry fields hold them after validation) and returns everything the window
+// shows for them: the rewritten fields, the two numeric solutions and the
+// exact forms of the two-column display.  It never touches a widget; the
+// window applies the result in order and runs its error trap on `error`.
+//
+// Flow: a = 0 is rejected; d is moved into c; the equation is negated when
+// a < 0; D = b² − 4ac classifies it; real roots get the numeric texts and the
+// fraction display (reduced by a common divisor, or with √D), complex roots
+// get their numeric and exact complex forms.  A failure is a RunTimeError
+// caught inside and reported as `error`, with the result filled as far as the
+// run got.
+
+#include "solver/run_time_error.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace trx {
+
+struct SolveRequest {
+    std::array<std::string, 4> fields;  // a, b, c, d as typed (user's separator)
+    bool simplifyRoot = false;          // take square factors out of complex radicands
+    char separator = ',';
+};
+
+enum class SolveOutcome {
+    ZeroSquareCoefficient,  // a = 0: nothing solved, nothing to write
+    TwoRealRoots,           // D > 0
+    DoubleRoot,             // D = 0
+    ComplexRoots,           // D < 0
+    Cancelled,              // overflow before any numeric result (error == Overflow)
+    NotANumber,             // a field does not convert (error == TypeMismatch)
+};
+
+// The two-column exact display; index 0 is the row of solution 1.
+struct ExactForms {
+    std::array<std::string, 2> numerator;           // left column, over the bar
+    std::array<std::string, 2> denominator;         // left column, under the bar
+    std::array<std::string, 2> reducedNumerator;    // right column, over the bar
+    std::array<std::string, 2> reducedDenominator;  // right column, under the bar
+    bool leftColumnUncovered = false;               // the panel over the left column comes off
+    std::array<bool, 2> reducedRowUncovered{};      // the panel over right row i comes off
+};
+
+struct SolveResult {
+    SolveOutcome outcome = SolveOutcome::NotANumber;
+    ErrorCode error = ErrorCode::None;  // what cut the run short, if anything
+    // Entry-field writes of the normalisation, in order: (field index, text).
+    std::vector<std::pair<int, std::string>> fieldWrites;
+    bool linearTermZero = false;        // b = 0 was found (the x term is blanked until the end)
+    std::string solution1, solution2;   // numeric texts; empty when not reached
+    ExactForms exact;
+    std::array<std::string, 3> normalForm;  // a, b, c written back at the end
+};
+
+SolveResult solve(const SolveRequest& request);
+
+// The discriminant b² − 4ac with the rounding errors of both products
+// recovered, so that its sign is right even when b² is close to 4ac.
+// Throws RunTimeError(Overflow) when it leaves the double range.
+double discriminant(double a, double b, double c);
+
+}  // namespace trx

@@ -1,0 +1,120 @@
+// The solve command: the window side of the solver.  It clears the result
+// display, validates the fields, hands their texts to trx::solve and writes
+// back what it returns, then runs the command's error trap and finishing
+// steps.
+
+#include "shell/form1.h"
+#include "solver/solve.h"
+
+namespace {
+
+const QString kCancelled = QStringLiteral("Operación cancelada.");
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void Form1::CmdCal_Click()
+{
+    resetResultDisplay();
+    ComprobarDatos();
+    if (DatosNoValidos)
+        return;
+
+    trx::SolveRequest request;
+    for (int i = 0; i < 4; ++i)
+        request.fields[i] = Text1[i]->text().toStdString();
+    request.simplifyRoot = mnusimpli->isChecked();
+    request.separator = SeparadorDecimal;
+    const trx::SolveResult result = trx::solve(request);
+
+    if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
+        MostrarError(QStringLiteral("Valor introducido elevado al cuadrado no válido."));
+        CampoError = 0;
+        EnfocarError();
+        return;
+    }
+    showSolveResult(result);
+    if (dispatchSolveError(result.error))
+        finishSolve(result);
+}
+
+void Form1::resetResultDisplay()
+{
+    lblpantalla1->show();
+    for (int i = 0; i < 2; ++i) {
+        Lblarri[i]->clear();
+        Lblaba[i]->clear();
+        lbl2[i]->clear();
+        Lblarri2[i]->clear();
+        Lblpantalla2[i]->show();
+    }
+    Label4->clear();
+    Label5->clear();
+}
+
+void Form1::showSolveResult(const trx::SolveResult& result)
+{
+    for (const auto& [index, text] : result.fieldWrites)
+        Text1[index]->setText(fromUtf8(text));
+    if (result.linearTermZero) {
+        Label3->clear();
+        Text1[1]->setEnabled(false);
+    }
+
+    const trx::ExactForms& exact = result.exact;
+    for (int i = 0; i < 2; ++i) {
+        lbl2[i]->setText(fromUtf8(exact.reducedDenominator[i]));
+        Lblarri[i]->setText(fromUtf8(exact.numerator[i]));
+    }
+    Label4->setText(fromUtf8(result.solution1));
+    Label5->setText(fromUtf8(result.solution2));
+    lblpantalla1->setVisible(!exact.leftColumnUncovered);
+    for (int i = 0; i < 2; ++i) {
+        Lblaba[i]->setText(fromUtf8(exact.denominator[i]));
+        Lblarri2[i]->setText(fromUtf8(exact.reducedNumerator[i]));
+        Lblpantalla2[i]->setVisible(!exact.reducedRowUncovered[i]);
+    }
+}
+
+// The command's error trap.  Returns whether the finishing steps follow.
+bool Form1::dispatchSolveError(trx::ErrorCode code)
+{
+    switch (code) {
+    case trx::ErrorCode::InvalidArgument:
+        CampoError = 0;
+        EnfocarError();
+        return true;
+    case trx::ErrorCode::Overflow:
+        if (!Label4->text().isEmpty())
+            return true;
+        Label4->setText(kCancelled);
+        Label5->setText(kCancelled);
+        MostrarError(MensajeCancelacion);
+        CampoError = 0;
+        EnfocarError();
+        return false;
+    case trx::ErrorCode::TypeMismatch:
+        MostrarError(QStringLiteral("Imposible continuar con la operación."));
+        return true;
+    default:
+        return true;
+    }
+}
+
+// Focus back on the first field, the linear term restored, and the normal
+// form that was solved written into the fields.
+void Form1::finishSolve(const trx::SolveResult& result)
+{
+    CampoError = 0;
+    EnfocarError();
+    if (!Text1[1]->isEnabled()) {
+        Label3_Click();
+        Text1[1]->setText(QStringLiteral("0"));
+    }
+    for (int i = 0; i < 3; ++i)
+        Text1[i]->setText(fromUtf8(result.normalForm[i]));
+}

@@ -1,0 +1,17 @@
+// Runs the window tests in a QApplication, offscreen unless a display is
+// asked for, with the Spanish locale our users have.
+
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
