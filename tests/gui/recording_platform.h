@@ -3,8 +3,11 @@
 // answers the program's questions from scripted answers.
 
 #include "shell/platform.h"
+#include "shell/qt_platform.h"
 
 #include <QIcon>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <deque>
 #include <map>
@@ -32,8 +35,9 @@ public:
     std::vector<QString> openedAddresses;
     std::vector<QString> aboutTexts;
     int beeps = 0;
-    // The store, by lower-cased "section/key".
+    // The store, by lower-cased "section/key", unless the real one is used.
     std::map<QString, QString> settings;
+    bool useRealStore = false;
 
     void messageBox(QWidget*, const QString& text, const QString& title, Icon icon) override
     {
@@ -59,11 +63,15 @@ public:
     void beep() override { ++beeps; }
     QString readSetting(const QString& section, const QString& key, const QString& fallback) override
     {
+        if (useRealStore)
+            return real_.readSetting(section, key, fallback);
         const auto found = settings.find(storeKey(section, key));
         return found == settings.end() ? fallback : found->second;
     }
     void writeSetting(const QString& section, const QString& key, const QString& value) override
     {
+        if (useRealStore)
+            return real_.writeSetting(section, key, value);
         settings[storeKey(section, key)] = value;
     }
     QString defaultCalculator() override { return QStringLiteral("/usr/bin/gnome-calculator"); }
@@ -91,8 +99,20 @@ public:
     }
 
 private:
+    QtPlatform real_;
+
     static QString storeKey(const QString& section, const QString& key)
     {
         return (section + QLatin1Char('/') + key).toLower();
     }
+};
+
+// A settings store of its own in a temporary folder, for as long as it lives.
+class TemporaryStore {
+public:
+    TemporaryStore() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path()); }
+    QString iniPath() const { return folder_.filePath(QStringLiteral("Trx/Trx.ini")); }
+
+private:
+    QTemporaryDir folder_;
 };

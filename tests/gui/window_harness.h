@@ -14,11 +14,21 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 struct WindowHarness {
     RecordingPlatform platform;
-    Form1 form{platform};
+    Form1 form;
 
-    WindowHarness()
+    // With realStore, the window reads and writes the real settings store
+    // (point it at a TemporaryStore first).
+    explicit WindowHarness(bool realStore = false) : platform(makePlatform(realStore)), form(platform)
     {
         form.show();
         form.activateWindow();
@@ -51,5 +61,12 @@ struct WindowHarness {
         for (const auto& [field, text] : {std::pair{0, a}, {1, b}, {2, c}, {3, d}})
             type(field, text);
     }
+    static RecordingPlatform makePlatform(bool realStore)
+    {
+        RecordingPlatform recording;
+        recording.useRealStore = realStore;
+        return recording;
+    }
+
     void clickSolve() { QTest::mouseClick(find<QAbstractButton>(QStringLiteral("CmdCal")), Qt::LeftButton); }
 };
