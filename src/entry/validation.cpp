@@ -82,7 +82,7 @@ void Form1::TratarError(trx::ErrorCode pending)
         return;
     case trx::ErrorCode::NotSupported:
         // The focus is on a control the edit commands cannot work on.
-        mnuPi->setEnabled(false);
+        mnuPi->menuAction()->setEnabled(false);
         mnuPegar->setEnabled(false);
         mnuCortar->setEnabled(false);
         mnuCopiar->setEnabled(false);
@@ -91,7 +91,7 @@ void Form1::TratarError(trx::ErrorCode pending)
         mnuBorrarTodo->setEnabled(false);
         mnuseleccionar->setEnabled(false);
         mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
-        mnuElv->setEnabled(false);
+        mnuElv->menuAction()->setEnabled(false);
         mnuInvertir->setEnabled(false);
         return;
     default:

@@ -408,6 +408,23 @@ void Form1::createStatusBar()
 
 void Form1::createConnections()
 {
+    for (int i = 0; i < 4; ++i) {
+        TextBox* field = Text1[i];
+        field->keyFilter = [this, i](QKeyEvent& event) { return Text1_KeyPress(i, event); };
+        field->ownsShortcut = [this](const QKeySequence& keys) { return windowOwnsShortcut(keys); };
+        connect(field, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        connect(field, &TextBox::focusGained, this, [this, i] { Text1_GotFocus(i); });
+        connect(field, &TextBox::focusLost, this, [this, i] { Text1_LostFocus(i); });
+        connect(field, &TextBox::clicked, this, [this, i] { Text1_Click(i); });
+        connect(field, &TextBox::keyReleased, this, &Form1::Text1_KeyUp);
+    }
+    for (TextBox* copy : {Text2, Text3})
+        copy->keyFilter = [this](QKeyEvent& event) { return swallowKey(event); };
+    for (QAction* item : findChildren<QAction*>()) {
+        if (!item->shortcut().isEmpty())
+            shortcutItems_.push_back(item);
+    }
+
     connect(CmdCal, &QPushButton::clicked, this, &Form1::CmdCal_Click);
     connect(CmdSal, &QPushButton::clicked, this, &Form1::CmdSal_Click);
     connect(Label3, &ClickLabel::clicked, this, &Form1::Label3_Click);
@@ -427,6 +444,21 @@ void Form1::createConnections()
     connectCommand(mnuIgualacero, &Form1::mnuIgualacero_Click);
     connectCommand(mnusimpli, &Form1::mnusimpli_Click);
     connectCommand(mnuAvanzado, &Form1::mnuAvanzado_Click);
+    connectCommand(mnuDeshacer, &Form1::Deshacer);
+    connectCommand(mnuCortar, &Form1::Cortar);
+    connectCommand(mnuCopiar, &Form1::Copiar);
+    connectCommand(mnuPegar, &Form1::Pegar);
+    connectCommand(mnuBorrar1, &Form1::mnuBorrar1_Click);
+    connectCommand(mnuBorrarTodo, &Form1::mnuBorrarTodo_Click);
+    connectCommand(mnuBorrar, &Form1::mnuBorrarTodo_Click);
+    connectCommand(mnuseleccionar, &Form1::mnuseleccionar_Click);
+    connectCommand(mnuPorpi, &Form1::mnuPorpi_Click);
+    connectCommand(mnuDivipi, &Form1::mnuDivipi_Click);
+    connectCommand(mnuEleva2, &Form1::mnuEleva2_Click);
+    connectCommand(mnuElevar, &Form1::mnuElevar_Click);
+    connectCommand(mnuInvertir, &Form1::mnuInvertir_Click);
+    connect(mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
+    connect(mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);
 
     exitOnEscape_ = new QShortcut(Qt::Key_Escape, this);
     exitOnEscape_->setEnabled(false);
@@ -450,6 +482,12 @@ void Form1::Toolbar1_ButtonClick(QAction* button)
 {
     static const std::pair<QLatin1String, void (Form1::*)()> routes[] = {
         {QLatin1String("Eje"), &Form1::CmdCal_Click},
+        {QLatin1String("Des"), &Form1::Deshacer},
+        {QLatin1String("Cor"), &Form1::Cortar},
+        {QLatin1String("Cop"), &Form1::Copiar},
+        {QLatin1String("Peg"), &Form1::Pegar},
+        {QLatin1String("Bor"), &Form1::mnuBorrar1_Click},
+        {QLatin1String("BoTo"), &Form1::mnuBorrarTodo_Click},
         {QLatin1String("Cen"), &Form1::mnuCentrar_Click},
         {QLatin1String("Not"), &Form1::mnuNota_Click},
         {QLatin1String("Sie"), &Form1::mnuVisible_Click},

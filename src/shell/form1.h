@@ -19,6 +19,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class Platform;
 class QMenu;
@@ -48,6 +50,20 @@ public:
     void mnuIgualacero_Click();
     void mnusimpli_Click();
     void mnuAvanzado_Click();
+    // Edit commands.
+    void Deshacer();
+    void Cortar();
+    void Copiar();
+    void Pegar();
+    void mnuBorrar1_Click();
+    void mnuBorrarTodo_Click();
+    void mnuseleccionar_Click();
+    // Value transformations.
+    void mnuPorpi_Click();
+    void mnuDivipi_Click();
+    void mnuEleva2_Click();
+    void mnuElevar_Click();
+    void mnuInvertir_Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -72,6 +88,39 @@ private:
     void EnfocarError();
     void MostrarError(const QString& message);
     void TratarError(trx::ErrorCode pending);
+
+    // The keystroke filter of the coefficient fields.
+    struct TypedKey;
+    bool Text1_KeyPress(int index, QKeyEvent& event);
+    void dispatchKey(int index, TypedKey& key);
+    void signRule(int index, TypedKey& key);
+    void separatorRule(int index, TypedKey& key, bool pointVariant);
+    void digitRule(int index, TypedKey& key);
+    void exponentRule(int index, TypedKey& key);
+    void generalRule(int index, TypedKey& key);
+    void ComprobarTecla();
+    void ComprobarSeparador();
+    void SituarCursor();
+    bool swallowKey(const QKeyEvent& event);
+    bool windowOwnsShortcut(const QKeySequence& keys) const;
+    void setStatusHint(const QString& hint);
+
+    // Text repair and focus tracking.
+    void Text1_GotFocus(int index);
+    void Text1_LostFocus(int index);
+    void Text1_Click(int index);
+    void Text1_Change(int index);
+    void Text1_KeyUp();
+    TextBox* activeField() const;
+    QString activeFieldNumber() const;
+    QString valueText() const;
+
+    // Preparing the Edición and Opciones menus as they open.
+    void mnuEdi_Click();
+    void mnuOpci_Click();
+    QLineEdit* focusedTextBox() const;
+    void transformFocused(double (*operation)(double));
+    void transformActive(double (*operation)(double));
 
     // The solve command's pieces.
     void resetResultDisplay();
@@ -165,6 +214,7 @@ private:
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QShortcut* exitOnEscape_ = nullptr;  // Esc runs the exit command once it has been declined
+    std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
     // Window-level state.
     bool DatosNoValidos = false;
@@ -176,4 +226,12 @@ private:
     QString RutaCalculadora;
     bool CopiaCientifica = false;
     bool activated_ = false;
+    // The keystroke filter's state.
+    std::optional<int> CampoActivo;  // the field that last had the focus
+    int PosCursor = 0;
+    QChar TeclaPendiente;
+    bool TeclaAceptada = false;
+    bool Tecleando = false;
+    bool CeroPuesto = false;
+    double ValorCampo = 1;  // last numeric value of the field being edited
 };

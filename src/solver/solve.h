@@ -60,8 +60,8 @@ struct SolveResult {
 SolveResult solve(const SolveRequest& request);
 
 // The discriminant b² − 4ac with the rounding errors of both products
-// recovered, so that its sign is right even when b² is close to 4ac.
-// Throws RunTimeError(Overflow) when it leaves the double range.
+// recovered, so that its sign is right even when b² is close to 4ac.  Not
+// finite when it leaves the double range.
 double discriminant(double a, double b, double c);
 
 }  // namespace trx

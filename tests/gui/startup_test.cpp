@@ -126,6 +126,11 @@ const StoredCase kStoredCases[] = {
     {"NamesFoundRegardlessOfCase", "VAL1=5\n", {"5", "1", "0", "0"}, true, false},
 };
 
+void PrintTo(const StoredCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class StoredValues : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(StoredValues, StartUpTakesWhatIsUsable)

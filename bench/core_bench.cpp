@@ -1,0 +1,86 @@
+#include "options/display_formats.h"
+#include "solver/integer_helpers.h"
+#include "solver/number_text.h"
+#include "solver/solve.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using trx::SolveRequest;
+
+void solveEquation(benchmark::State& state, const SolveRequest& request)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(trx::solve(request));
+    }
+}
+
+// One equation per kind of result.
+BENCHMARK_CAPTURE(solveEquation, two_real_roots, SolveRequest{{"1", "-5", "6", "0"}, false, ','});
+BENCHMARK_CAPTURE(solveEquation, irrational_roots, SolveRequest{{"1", "2", "-1", "0"}, false, ','});
+BENCHMARK_CAPTURE(solveEquation, double_root, SolveRequest{{"1", "-2", "1", "0"}, false, ','});
+BENCHMARK_CAPTURE(solveEquation, complex_simplified, SolveRequest{{"1", "2", "5", "0"}, true, ','});
+BENCHMARK_CAPTURE(solveEquation, cancelled_overflow, SolveRequest{{"1", "1E200", "0", "0"}, false, ','});
+// Moved right side, negated equation and a reduction that fails on a zero numerator.
+BENCHMARK_CAPTURE(solveEquation, normalised_unreducible, SolveRequest{{"-1", "-4", "1", "1"}, false, ','});
+
+void numberToText(benchmark::State& state)
+{
+    double value = 0.414213562373095;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(trx::numberToText(value, ','));
+    }
+}
+BENCHMARK(numberToText);
+
+void textFunction(benchmark::State& state, std::string (*function)(std::string_view, char), const char* text)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(function(text, ','));
+    }
+}
+BENCHMARK_CAPTURE(textFunction, scientificForm, trx::scientificForm, "-2,41421356237309");
+BENCHMARK_CAPTURE(textFunction, fixedForm, trx::fixedForm, "-2,41E+00");
+BENCHMARK_CAPTURE(textFunction, fixedForm_rounded, trx::fixedForm, "0,30000000000000004");
+
+void parseNumber(benchmark::State& state, const char* text)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(trx::parseNumber(text, ','));
+    }
+}
+BENCHMARK_CAPTURE(parseNumber, short, "-12,5");
+BENCHMARK_CAPTURE(parseNumber, long, "-2,41421356237309E-07");
+
+void euclides(benchmark::State& state)
+{
+    // Consecutive Fibonacci numbers: the longest remainder sequence in 16 bits.
+    std::int16_t a = 17711;
+    std::int16_t b = 28657;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        benchmark::DoNotOptimize(trx::Euclides(a, b));
+    }
+}
+BENCHMARK(euclides);
+
+void descomponer(benchmark::State& state)
+{
+    std::int32_t largestPrime = 2147483647;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(largestPrime);
+        benchmark::DoNotOptimize(trx::Descomponer(largestPrime));
+    }
+}
+BENCHMARK(descomponer)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

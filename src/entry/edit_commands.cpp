@@ -1,0 +1,115 @@
+// The Edición commands: they act on whichever text box has the focus, with
+// the text box's own editing operations, and end with TratarError.  With the
+// focus elsewhere (a button) they have nothing to act on and fail with
+// NotSupported, which disables the edit and value items.
+
+#include "shell/form1.h"
+#include "solver/number_text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+
+QLineEdit* Form1::focusedTextBox() const
+{
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+void Form1::Deshacer()
+{
+    if (QLineEdit* box = focusedTextBox(); box != nullptr && box->isUndoAvailable())
+        box->undo();
+}
+
+void Form1::Cortar()
+{
+    QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    if (!box->hasSelectedText())
+        box->selectAll();
+    box->cut();
+}
+
+void Form1::Copiar()
+{
+    QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    if (!box->hasSelectedText())
+        box->selectAll();
+    box->copy();
+}
+
+void Form1::Pegar()
+{
+    QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    box->paste();
+}
+
+void Form1::mnuBorrar1_Click()
+{
+    QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    if (!box->hasSelectedText())
+        box->selectAll();
+    box->del();
+}
+
+void Form1::mnuBorrarTodo_Click()
+{
+    for (TextBox* field : Text1) {
+        field->selectAll();
+        field->del();
+    }
+    QApplication::clipboard()->clear();
+}
+
+void Form1::mnuseleccionar_Click()
+{
+    QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    box->selectAll();
+}
+
+// Runs as the Edición menu opens: what can be done, and on which field.
+void Form1::mnuEdi_Click()
+{
+    const QLineEdit* box = focusedTextBox();
+    if (box == nullptr)
+        return TratarError(trx::ErrorCode::NotSupported);
+    const QString field = activeFieldNumber();
+
+    const QString selected = box->selectedText();
+    const QString text = box->text();
+    if (!selected.isEmpty() && selected == text) {
+        mnuseleccionar->setEnabled(false);
+        mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
+        mnuCopiar->setEnabled(true);
+        mnuCortar->setEnabled(true);
+    } else if (!selected.isEmpty() || !text.isEmpty()) {
+        mnuCopiar->setEnabled(true);
+        mnuCortar->setEnabled(true);
+        mnuseleccionar->setEnabled(true);
+        mnuseleccionar->setText(QStringLiteral("&Seleccionar (%1º)").arg(field));
+    } else {
+        mnuCopiar->setEnabled(false);
+        mnuCortar->setEnabled(false);
+        mnuseleccionar->setEnabled(false);
+        mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
+    }
+
+    const QString clipboard = QApplication::clipboard()->text();
+    mnuPegar->setEnabled(!clipboard.isEmpty() && trx::isNumeric(clipboard.toStdString(), SeparadorDecimal));
+    mnuDeshacer->setEnabled(box->isUndoAvailable());
+
+    const bool activeHasText = !activeField()->text().isEmpty();
+    mnuBorrar1->setEnabled(activeHasText);
+    mnuBorrar1->setText(activeHasText ? QStringLiteral("&Borrar (%1º)").arg(field) : QStringLiteral("&Borrar"));
+    mnuBorrarTodo->setEnabled(std::any_of(Text1.begin(), Text1.end(),
+                                          [](const TextBox* f) { return !f->text().isEmpty(); }));
+}
