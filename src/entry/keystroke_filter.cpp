@@ -241,7 +241,6 @@ void Form1::ComprobarTecla()
 {
     const TextBox* field = activeField();
     const QString text = field->text();
-    PosCursor = text.length();
     const int start = selectionStartOf(field);
     const QChar previous = start > 0 ? text.at(start - 1) : QChar();
     const QChar next = start < text.length() ? text.at(start) : QChar();
@@ -289,12 +288,12 @@ void Form1::ComprobarSeparador()
     }
 }
 
-// The caret goes back where the field's length was last noted, within the
-// new text.
+// After a text the filter wrote for the user ("0,", "1E", a lone digit, an
+// emptied field), typing goes on at its end.
 void Form1::SituarCursor()
 {
     TextBox* field = activeField();
-    field->setCursorPosition(std::min(PosCursor, static_cast<int>(field->text().length())));
+    field->end(false);
     field->setFocus();
 }
 

@@ -48,7 +48,6 @@ void Form1::Text1_GotFocus(int index)
     field->setSelection(0, field->text().length());
     setBase(field, kFocusedColour);
     CampoActivo = index;
-    PosCursor = field->text().length();
     if (const auto value = trx::parseNumber(field->text().toStdString(), SeparadorDecimal))
         ValorCampo = *value;
 }

@@ -228,7 +228,6 @@ private:
     bool activated_ = false;
     // The keystroke filter's state.
     std::optional<int> CampoActivo;  // the field that last had the focus
-    int PosCursor = 0;
     QChar TeclaPendiente;
     bool TeclaAceptada = false;
     bool Tecleando = false;

@@ -15,11 +15,17 @@
 
 namespace {
 
-// The store is an INI file in the user's configuration folder (Trx/Trx.ini
-// on Linux), the registry on Windows.
+// The store is the per-user registry on Windows (the key Software/Trx/Trx of
+// the current user) and an INI file in the user's configuration folder
+// elsewhere (~/.config/Trx/Trx.ini on Linux).
 QSettings openStore()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trx"), QStringLiteral("Trx"));
+#ifdef Q_OS_WIN
+    constexpr QSettings::Format format = QSettings::NativeFormat;
+#else
+    constexpr QSettings::Format format = QSettings::IniFormat;
+#endif
+    return QSettings(format, QSettings::UserScope, QStringLiteral("Trx"), QStringLiteral("Trx"));
 }
 
 // The stored spelling of `name` among `names`, compared without regard to

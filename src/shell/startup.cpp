@@ -85,16 +85,16 @@ void Form1::Form_Load()
         mnuAvanzado_Click();
 }
 
+// A stored text that is not a number never reaches its field: the field's
+// change handling would take it for a bad paste.
 void Form1::RestaurarCoeficientes()
 {
     static const char* const keys[] = {"val1", "val2", "val3", "val4"};
     static const char* const defaults[] = {"1", "1", "0", "0"};
     const char separator = localeSeparator();
-    for (int i = 0; i < 4; ++i)
-        Text1[i]->setText(setting(keys[i], QLatin1String(defaults[i])));
     for (int i = 0; i < 4; ++i) {
-        if (!trx::isNumeric(Text1[i]->text().toStdString(), separator))
-            Text1[i]->clear();
+        const QString stored = setting(keys[i], QLatin1String(defaults[i]));
+        Text1[i]->setText(trx::isNumeric(stored.toStdString(), separator) ? stored : QString());
     }
     for (int i = 0; i < 3; ++i) {
         if (Text1[i]->text().isEmpty())

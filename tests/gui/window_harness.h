@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -46,6 +47,38 @@ struct WindowHarness {
     QLabel* label(const QString& name) { return find<QLabel>(name); }
     QAction* action(const QString& name) { return find<QAction>(name); }
     QString text(const QString& name) { return box(name)->text(); }
+    QLineEdit* field(int index) { return box(QStringLiteral("Text1(%1)").arg(index)); }
+
+    // Keys typed into a field; keys the program sends on ("E" for "e", Tab
+    // for Enter) are delivered before this returns.
+    void keys(int index, const QString& typed)
+    {
+        for (const QChar key : typed) {
+            if (key.unicode() < 128)
+                QTest::keyClicks(field(index), QString(key));
+            else  // no key code to go with it: the character alone
+                QTest::sendKeyEvent(QTest::Click, field(index), Qt::Key_unknown, QString(key), Qt::NoModifier);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+    void press(int index, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(field(index), key, modifiers);
+        QCoreApplication::sendPostedEvents();
+    }
+    // Opens a menu of the menu bar as the user would, which prepares its
+    // items, and closes it again.
+    void openMenu(const QString& name)
+    {
+        QMenu* menu = find<QMenu>(name);
+        menu->popup(QPoint());
+        menu->hide();
+    }
+    void forgetWhatWasShown()
+    {
+        platform.messages.clear();
+        platform.beeps = 0;
+    }
 
     // Replaces a field's text by typing, as a user would after selecting it.
     void type(int field, const QString& text)
