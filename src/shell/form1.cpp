@@ -3,7 +3,9 @@
 #include "shell/qt_platform.h"
 #include "shell/status_bar.h"
 
+#include <QCursor>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -21,8 +23,6 @@ constexpr int kClientHeight = 3465;
 constexpr int kToolbarHeight = 600;
 constexpr int kStatusBarHeight = 375;
 
-const QString kProgramHandle = QStringLiteral("Equipo Trinomix");
-const QString kProjectAddress = QStringLiteral("https://trinomix.example.org");
 
 // The layout was drawn for a narrow Windows sans face: prefer it and its
 // metric twins, which Linux systems commonly carry, over a wider default.
@@ -57,6 +57,9 @@ void setBackground(QWidget* widget, const QColor& colour)
 }
 
 }  // namespace
+
+const QString Form1::kProgramHandle = QStringLiteral("Equipo Trinomix");
+const QString Form1::kProjectAddress = QStringLiteral("https://trinomix.example.org");
 
 Form1::Form1() : ownedPlatform_(std::make_unique<QtPlatform>()), platform_(ownedPlatform_.get())
 {
@@ -428,6 +431,10 @@ void Form1::createConnections()
     connect(CmdCal, &QPushButton::clicked, this, &Form1::CmdCal_Click);
     connect(CmdSal, &QPushButton::clicked, this, &Form1::CmdSal_Click);
     connect(Label3, &ClickLabel::clicked, this, &Form1::Label3_Click);
+    connect(Label1, &ClickLabel::clicked, this, &Form1::Label1_Click);
+    for (ClickLabel* panel : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
+        connect(panel, &ClickLabel::mousePressed, this, &Form1::showTaskMenu);
+    centralWidget()->installEventFilter(this);
     connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2); });
     connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3); });
     connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
@@ -438,6 +445,9 @@ void Form1::createConnections()
     connectCommand(mnuSalir, &Form1::CmdSal_Click);
     connectCommand(mnuCentrar1, &Form1::mnuCentrar_Click);
     connectCommand(mnuCentrar, &Form1::mnuCentrar_Click);
+    connectCommand(mnuCalcu1, &Form1::mnuCalcu_Click);
+    connectCommand(mnuCalcu, &Form1::mnuCalcu_Click);
+    connectCommand(mnuAcerca, &Form1::mnuAcerca_Click);
     connectCommand(mnuVisible1, &Form1::mnuVisible_Click);
     connectCommand(mnuVisible, &Form1::mnuVisible_Click);
     connectCommand(mnuNota, &Form1::mnuNota_Click);
@@ -489,11 +499,13 @@ void Form1::Toolbar1_ButtonClick(QAction* button)
         {QLatin1String("Bor"), &Form1::mnuBorrar1_Click},
         {QLatin1String("BoTo"), &Form1::mnuBorrarTodo_Click},
         {QLatin1String("Cen"), &Form1::mnuCentrar_Click},
+        {QLatin1String("Cal"), &Form1::mnuCalcu_Click},
         {QLatin1String("Not"), &Form1::mnuNota_Click},
         {QLatin1String("Sie"), &Form1::mnuVisible_Click},
         {QLatin1String("Sim"), &Form1::mnusimpli_Click},
         {QLatin1String("Si=0"), &Form1::mnuIgualacero_Click},
         {QLatin1String("Ava"), &Form1::mnuAvanzado_Click},
+        {QLatin1String("Ace"), &Form1::mnuAcerca_Click},
     };
     // A check button mirrors its option: only the command may change it.
     if (button->isCheckable())
@@ -504,6 +516,21 @@ void Form1::Toolbar1_ButtonClick(QAction* button)
             return;
         }
     }
+}
+
+// The task menu opens on a right-button press on the window's background and
+// on the panels of the exact-form display; the fields keep their own menu.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress)
+        showTaskMenu(static_cast<QMouseEvent*>(event)->button());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showTaskMenu(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        mnuTarea->exec(QCursor::pos());
 }
 
 QAction* Form1::toolbarButton(const QString& key) const

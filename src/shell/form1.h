@@ -64,9 +64,17 @@ public:
     void mnuEleva2_Click();
     void mnuElevar_Click();
     void mnuInvertir_Click();
+    // Work handed to the desktop.
+    void mnuCalcu_Click();
+    void mnuAcerca_Click();
+    void Label1_Click();
+
+    static const QString kProgramHandle;
+    static const QString kProjectAddress;
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
@@ -78,6 +86,7 @@ private:
     void createStatusBar();
     void createConnections();
     void connectCommand(QAction* item, void (Form1::*command)());
+    void showTaskMenu(Qt::MouseButton button);
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const QString& key) const;
     int px(int twips) const;

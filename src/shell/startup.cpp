@@ -65,10 +65,11 @@ void Form1::Form_Load()
                           .arg(QLatin1Char(SeparadorDecimal));
     restorePosition();
     RutaCalculadora = setting("adreca", platform_->defaultCalculator());
-    setWindowTitle(QStringLiteral("Trinomix v%1.%2.%3 by Equipo Trinomix")
+    setWindowTitle(QStringLiteral("Trinomix v%1.%2.%3 by %4")
                        .arg(TRX_VERSION_MAJOR)
                        .arg(TRX_VERSION_MINOR)
-                       .arg(TRX_VERSION_PATCH));
+                       .arg(TRX_VERSION_PATCH)
+                       .arg(kProgramHandle));
     CmdCal->setDefault(false);
 
     // Each stored option is switched on by running its own command.

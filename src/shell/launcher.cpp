@@ -1,0 +1,58 @@
+// Work handed to the desktop: the calculator, the About box and the
+// project's web page.
+
+#include "shell/form1.h"
+#include "shell/platform.h"
+
+namespace {
+
+const QString kCalculatorFailed = QStringLiteral("No se ha podido ejecutar la calculadora");
+
+}  // namespace
+
+// Starts the stored calculator; while it cannot be found, asks for another
+// and remembers the answer.
+void Form1::mnuCalcu_Click()
+{
+    for (;;) {
+        switch (platform_->launch(RutaCalculadora)) {
+        case LaunchOutcome::Started:
+        case LaunchOutcome::OtherFailure:
+            return;
+        case LaunchOutcome::TypeMismatch:
+            MostrarError(kCalculatorFailed);
+            return;
+        case LaunchOutcome::FileNotFound:
+        case LaunchOutcome::PathNotFound:
+            break;
+        }
+        const QString answer =
+            platform_->inputBox(this, kCalculatorFailed + QStringLiteral("\r\nEscriba la dirección de la calculadora"),
+                                QStringLiteral("Error"), platform_->defaultCalculator());
+        if (answer.isEmpty()) {
+            MostrarError(kCalculatorFailed);
+            return;
+        }
+        // Quoted, so a path with blanks stays one program; an answer the
+        // user quoted already is kept as typed.
+        const bool quoted = answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
+        RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
+        platform_->writeSetting(QStringLiteral("valors"), QStringLiteral("adreca"), RutaCalculadora);
+    }
+}
+
+void Form1::mnuAcerca_Click()
+{
+    platform_->aboutBox(this, QStringLiteral("Trinomix"),
+                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4")
+                            .arg(kProgramHandle)
+                            .arg(TRX_VERSION_MAJOR)
+                            .arg(TRX_VERSION_MINOR)
+                            .arg(TRX_VERSION_PATCH),
+                        windowIcon());
+}
+
+void Form1::Label1_Click()
+{
+    platform_->openAddress(kProjectAddress);
+}
