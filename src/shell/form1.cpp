@@ -249,6 +249,8 @@ void Form1::createControls()
     Label1->setCursor(Qt::PointingHandCursor);
     place(Label1, 240, 2655, 2865, 300);
 
+    describeControls();
+
     setTabOrder(Text1[0], Text1[1]);
     setTabOrder(Text1[1], Text1[2]);
     setTabOrder(Text1[2], Text1[3]);
@@ -256,6 +258,36 @@ void Form1::createControls()
     setTabOrder(CmdCal, CmdSal);
     setTabOrder(CmdSal, Text2);
     setTabOrder(Text2, Text3);
+}
+
+// Names and descriptions that screen readers announce.
+void Form1::describeControls()
+{
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+    };
+    describe(Text1[0], QStringLiteral("Coeficiente de x²"), QStringLiteral("Coeficiente a del término a·x²"));
+    describe(Text1[1], QStringLiteral("Coeficiente de x"), QStringLiteral("Coeficiente b del término b·x"));
+    describe(Text1[2], QStringLiteral("Término independiente"), QStringLiteral("Término constante c"));
+    describe(Text1[3], QStringLiteral("Lado derecho"), QStringLiteral("Valor d al otro lado del signo igual"));
+    describe(Label3, QStringLiteral("Término lineal"), QStringLiteral("Clic o Alt+X: pone o quita un valor de X."));
+    describe(Label1, QStringLiteral("Página web del proyecto"), QStringLiteral("Clic o F1: abre la página web"));
+    for (int i = 0; i < 2; ++i) {
+        const QString solution = QStringLiteral("solución %1").arg(i + 1);
+        describe(i == 0 ? Label4 : Label5, QStringLiteral("Solución %1").arg(i + 1),
+                 QStringLiteral("La %1 en forma decimal").arg(solution));
+        describe(i == 0 ? Text2 : Text3, QStringLiteral("Solución %1 en notación científica").arg(i + 1),
+                 QStringLiteral("Copia de la %1 en notación científica").arg(solution));
+        describe(Lblarri[i], QStringLiteral("Numerador de la %1").arg(solution),
+                 QStringLiteral("Forma exacta sin simplificar"));
+        describe(Lblaba[i], QStringLiteral("Denominador de la %1").arg(solution),
+                 QStringLiteral("Forma exacta sin simplificar"));
+        describe(Lblarri2[i], QStringLiteral("Numerador simplificado de la %1").arg(solution),
+                 QStringLiteral("Forma exacta simplificada"));
+        describe(lbl2[i], QStringLiteral("Denominador simplificado de la %1").arg(solution),
+                 QStringLiteral("Forma exacta simplificada"));
+    }
 }
 
 void Form1::createMenus()
@@ -469,6 +501,10 @@ void Form1::createConnections()
     connectCommand(mnuInvertir, &Form1::mnuInvertir_Click);
     connect(mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
     connect(mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);
+
+    // The two labels that act when clicked can be reached from the keyboard too.
+    connect(new QShortcut(Qt::ALT | Qt::Key_X, this), &QShortcut::activated, this, &Form1::Label3_Click);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &Form1::Label1_Click);
 
     exitOnEscape_ = new QShortcut(Qt::Key_Escape, this);
     exitOnEscape_->setEnabled(false);

@@ -81,6 +81,7 @@ private:
 
     // Building the window, in this order.
     void createControls();
+    void describeControls();
     void createMenus();
     void createToolbar();
     void createStatusBar();

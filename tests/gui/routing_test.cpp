@@ -294,3 +294,25 @@ TEST(TaskMenu, NeverInTheMenuBar)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Keyboard, LabelsThatActOnClickHaveKeysToo)
+{
+    WindowHarness window;
+    QTest::keyClick(window.field(0), Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(window.field(1)->isEnabled());
+    QTest::keyClick(window.field(0), Qt::Key_F1);
+    EXPECT_EQ(window.platform.openedAddresses, std::vector<QString>{Form1::kProjectAddress});
+}
+
+TEST(Accessibility, InputsAndResultsAreNamed)
+{
+    WindowHarness window;
+    for (QLineEdit* box : window.form.findChildren<QLineEdit*>())
+        EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
+    EXPECT_EQ(window.field(0)->accessibleName(), QStringLiteral("Coeficiente de x²"));
+    EXPECT_EQ(window.box(QStringLiteral("Label5"))->accessibleName(), QStringLiteral("Solución 2"));
+}
+
+}  // namespace
