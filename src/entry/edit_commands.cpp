@@ -21,42 +21,36 @@ void Form1::Deshacer()
         box->undo();
 }
 
-void Form1::Cortar()
+// Runs an edit operation on the focused text box; with nothing selected,
+// the operations that need a selection take the whole text.
+void Form1::editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection)
 {
     QLineEdit* box = focusedTextBox();
     if (box == nullptr)
         return TratarError(trx::ErrorCode::NotSupported);
-    if (!box->hasSelectedText())
+    if (needsSelection && !box->hasSelectedText())
         box->selectAll();
-    box->cut();
+    operation(*box);
+}
+
+void Form1::Cortar()
+{
+    editFocused(&QLineEdit::cut, true);
 }
 
 void Form1::Copiar()
 {
-    QLineEdit* box = focusedTextBox();
-    if (box == nullptr)
-        return TratarError(trx::ErrorCode::NotSupported);
-    if (!box->hasSelectedText())
-        box->selectAll();
-    box->copy();
+    editFocused(&QLineEdit::copy, true);
 }
 
 void Form1::Pegar()
 {
-    QLineEdit* box = focusedTextBox();
-    if (box == nullptr)
-        return TratarError(trx::ErrorCode::NotSupported);
-    box->paste();
+    editFocused(&QLineEdit::paste, false);
 }
 
 void Form1::mnuBorrar1_Click()
 {
-    QLineEdit* box = focusedTextBox();
-    if (box == nullptr)
-        return TratarError(trx::ErrorCode::NotSupported);
-    if (!box->hasSelectedText())
-        box->selectAll();
-    box->del();
+    editFocused(&QLineEdit::del, true);
 }
 
 void Form1::mnuBorrarTodo_Click()
@@ -70,10 +64,7 @@ void Form1::mnuBorrarTodo_Click()
 
 void Form1::mnuseleccionar_Click()
 {
-    QLineEdit* box = focusedTextBox();
-    if (box == nullptr)
-        return TratarError(trx::ErrorCode::NotSupported);
-    box->selectAll();
+    editFocused(&QLineEdit::selectAll, false);
 }
 
 // Runs as the Edición menu opens: what can be done, and on which field.

@@ -88,21 +88,14 @@ void Form1::dispatchKey(int index, TypedKey& key)
         signRule(index, key);
         return;
     case u',':
-        Tecleando = true;
-        if (SeparadorDecimal == '.') {
-            key.code = u'.';
-            dispatchKey(index, key);
-        } else {
-            separatorRule(index, key, false);
-        }
-        return;
     case u'.':
         Tecleando = true;
-        if (SeparadorDecimal == ',') {
-            key.code = u',';
+        if (key.code != SeparadorDecimal) {
+            // Either separator key types the locale's one.
+            key.code = key.code == u',' ? u'.' : u',';
             dispatchKey(index, key);
         } else {
-            separatorRule(index, key, true);
+            separatorRule(index, key, key.code == u'.');
         }
         return;
     case u'E':

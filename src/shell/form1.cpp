@@ -248,6 +248,7 @@ void Form1::createControls()
     Label1->setPalette(linkPalette);
     Label1->setCursor(Qt::PointingHandCursor);
     place(Label1, 240, 2655, 2865, 300);
+    Label1->adjustSize();  // sized to its text, whatever the font
 
     describeControls();
 

@@ -18,6 +18,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -129,6 +130,7 @@ private:
     void mnuEdi_Click();
     void mnuOpci_Click();
     QLineEdit* focusedTextBox() const;
+    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection);
     void transformFocused(double (*operation)(double));
     void transformActive(double (*operation)(double));
 
