@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace trx {
@@ -15,6 +17,108 @@ namespace trx {
 namespace {
 
 const char* const kComplexSolution = "Solución compleja";
+
+// A number text as an integer mantissa times a power of ten, when the
+// mantissa has at most nine significant digits (so that the products of two
+// of them are exact in 64 bits).
+struct Decimal {
+    std::int64_t mantissa;
+    int exponent;
+};
+
+std::optional<Decimal> exactDecimal(std::string_view text, char separator)
+{
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int exponent = 0;
+    int trailingZeros = 0;  // held back, so that 2500000000 is 25·10⁸
+    bool afterSeparator = false;
+    for (; at < text.size() && text[at] != 'E' && text[at] != 'e'; ++at) {
+        if (text[at] == separator) {
+            afterSeparator = true;
+            continue;
+        }
+        if (text[at] < '0' || text[at] > '9') {
+            return std::nullopt;
+        }
+        exponent -= afterSeparator ? 1 : 0;
+        if (text[at] == '0') {
+            trailingZeros += mantissa != 0 ? 1 : 0;
+            continue;
+        }
+        digits += trailingZeros + 1;
+        if (digits > 9) {
+            return std::nullopt;
+        }
+        for (; trailingZeros > 0; --trailingZeros) {
+            mantissa *= 10;
+        }
+        mantissa = mantissa * 10 + (text[at] - '0');
+    }
+    exponent += trailingZeros;
+    if (at < text.size()) {
+        std::string_view power = text.substr(at + 1);
+        if (!power.empty() && power.front() == '+') {
+            power.remove_prefix(1);
+        }
+        int written = 0;
+        const auto [end, error] = std::from_chars(power.data(), power.data() + power.size(), written);
+        if (error != std::errc() || end != power.data() + power.size() || std::abs(written) > 400) {
+            return std::nullopt;
+        }
+        exponent += written;
+    }
+    return Decimal{negative ? -mantissa : mantissa, exponent};
+}
+
+// b² − 4ac computed exactly for the decimals the user typed, rounded once.
+// Typed decimals are seldom exact in binary: 0,6 and 0,09 are stored a hair
+// apart from what they say, enough to turn the double root of
+// x² + 0,6x + 0,09 into two complex ones.  Nothing when the numbers have too
+// many digits or too distant exponents for 64-bit integers.
+std::optional<double> decimalDiscriminant(const std::array<std::string, 4>& fields, char separator)
+{
+    const auto a = exactDecimal(fields[0], separator);
+    const auto b = exactDecimal(fields[1], separator);
+    const auto c = exactDecimal(fields[2], separator);
+    if (!a || !b || !c) {
+        return std::nullopt;
+    }
+    Decimal square{b->mantissa * b->mantissa, 2 * b->exponent};
+    Decimal product{4 * a->mantissa * c->mantissa, a->exponent + c->exponent};
+    // A zero fits any exponent.
+    if (square.mantissa == 0) {
+        square.exponent = product.exponent;
+    } else if (product.mantissa == 0) {
+        product.exponent = square.exponent;
+    }
+    // Bring both to the smaller exponent, as long as that stays exact.
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 20;
+    for (Decimal* larger : {&square, &product}) {
+        const Decimal& other = larger == &square ? product : square;
+        while (larger->exponent > other.exponent) {
+            if (std::abs(larger->mantissa) > kLimit) {
+                return std::nullopt;
+            }
+            larger->mantissa *= 10;
+            --larger->exponent;
+        }
+    }
+    const std::string written = std::to_string(square.mantissa - product.mantissa) + "e" +
+                                std::to_string(square.exponent);
+    double value = 0;
+    const auto [end, error] = std::from_chars(written.data(), written.data() + written.size(), value);
+    if (error != std::errc() || end != written.data() + written.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 std::string integerText(std::int32_t value)
 {
@@ -108,7 +212,12 @@ void SolveRun::solve()
     result_.linearTermZero = b_ == 0;
 
     twoA_ = 2 * a_;
-    discriminant_ = discriminant(a_, b_, c_);
+    // An overflow of the binary products cancels the run even where the
+    // decimal one would fit.
+    const double binaryDiscriminant = discriminant(a_, b_, c_);
+    discriminant_ = std::isfinite(binaryDiscriminant)
+                        ? decimalDiscriminant(fieldText_, separator_).value_or(binaryDiscriminant)
+                        : binaryDiscriminant;
     if (!std::isfinite(twoA_) || !std::isfinite(discriminant_)) {
         cancel();
         return;

@@ -126,6 +126,29 @@ TEST(SolveClassification, SignOfTheDiscriminantSurvivesRounding)
     EXPECT_EQ(discriminant(0.25, 1 + 0x1p-52, 1 + 0x1p-51), 0x1p-104);
 }
 
+TEST(SolveClassification, TypedDecimalsAreTakenAtTheirWord)
+{
+    // Perfect squares written with decimals: in binary, b² and 4ac differ
+    // by a hair either way; as typed, they are equal.
+    const std::pair<Fields, const char*> doubleRoots[] = {
+        {{"1", "0,6", "0,09", "0"}, "-0,3"},
+        {{"1", "-2,2", "1,21", "0"}, "1,1"},
+        {{"4", "-1,2", "0,09", "0"}, "0,15"},
+        {{"0,01", "0,2", "1", "0"}, "-10"},
+        {{"1", "0,2", "0", "-0,01"}, "-0,1"},          // the right side moved into c
+        {{"-1", "0,6", "-0,09", "0"}, "0,3"},          // negated first
+        {{"1E-3", "2E-3", "1E-3", "0"}, "-1"},
+    };
+    for (const auto& [fields, root] : doubleRoots) {
+        const SolveResult result = run(fields);
+        EXPECT_EQ(result.outcome, SolveOutcome::DoubleRoot) << fields[1] << ", " << fields[2];
+        EXPECT_EQ(result.solution1, root) << fields[1] << ", " << fields[2];
+    }
+    // Close to a square, on either side.
+    EXPECT_EQ(run({"1", "0,6", "0,0899999", "0"}).outcome, SolveOutcome::TwoRealRoots);
+    EXPECT_EQ(run({"1", "0,6", "0,0900001", "0"}).outcome, SolveOutcome::ComplexRoots);
+}
+
 struct ComplexCase {
     Fields fields;
     bool simplify;
