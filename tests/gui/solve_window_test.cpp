@@ -24,6 +24,9 @@ struct SolveCase {
 const std::array<const char*, 8> kExactBoxes = {"Lblarri(0)", "Lblaba(0)", "Lblarri2(0)", "lbl2(0)",
                                                 "Lblarri(1)", "Lblaba(1)", "Lblarri2(1)", "lbl2(1)"};
 
+// What the window adds to the solver: fields read as typed, the normal form
+// written back, the fraction display, messages and focus.  The solver's own
+// tests go through every kind of equation.
 const SolveCase kCases[] = {
     {"TwoWholeRoots", {"1", "-5", "6", "0"}, "3", "2",
      {"6", "2", "3", "1", "4", "2", "2", "1"}, {"1", "-5", "6", "0"}, ""},
@@ -31,28 +34,14 @@ const SolveCase kCases[] = {
      {"4", "2", "2", "1", "-6", "2", "-3", "1"}, {"1", "1", "-6", "0"}, ""},
     {"NegativeLeadingCoefficientIsNegated", {"-1", "5", "-6", "0"}, "3", "2",
      {"6", "2", "3", "1", "4", "2", "2", "1"}, {"1", "-5", "6", "0"}, ""},
-    {"SignMovesToReducedNumerator", {"4", "-4", "-3", "0"}, "1,5", "-0,5",
-     {"12", "8", "3", "2", "-4", "8", "-1", "2"}, {"4", "-4", "-3", "0"}, ""},
     {"NoLinearTerm", {"2", "0", "-8", "0"}, "2", "-2",
      {"8", "4", "2", "1", "-8", "4", "-2", "1"}, {"2", "0", "-8", "0"}, ""},
-    {"DoubleRoot", {"1", "-2", "1", "0"}, "1", "1",
-     {"2", "2", "1", "1", "2", "2", "1", "1"}, {"1", "-2", "1", "0"}, ""},
-    {"IrrationalRootsKeepTheDiscriminant", {"1", "2", "-1", "0"}, "0,414213562373095", "-2,41421356237309",
-     {"0,82842712474619", "2", "-2+(8)^½", "2", "-4,82842712474619", "2", "-2-(8)^½", "2"},
-     {"1", "2", "-1", "0"}, ""},
-    {"ZeroNumeratorLeavesReducedColumnEmpty", {"1", "4", "0", "0"}, "0", "-4",
-     {"0", "2", "", "", "-8", "2", "", ""}, {"1", "4", "0", "0"}, ""},
     {"UnreducibleRowStaysEmptyWithoutMessage", {"0,2", "-1", "0", "0"}, "5", "0",
      {"2", "0,4", "", "", "0", "0,4", "", ""}, {"0,2", "-1", "0", "0"}, ""},
     {"ComplexRoots", {"1", "2", "5", "0"}, "-1+ i2", "-1- i2",
      {"-2/2+1/2 i(16)^½", "", "-1/1+1/2 i(16)^½", "Solución compleja", "-2/2-1/2 i(16)^½", "",
       "-1/1-1/2 i(16)^½", "Solución compleja"},
      {"1", "2", "5", "0"}, ""},
-    {"ComplexWithUnreducibleRealPart", {"1", "0,3", "1", "0"}, "-0,15+ i0,988685996664259",
-     "-0,15- i0,988685996664259",
-     {"-0,3/2+1/2 i(3,91)^½", "", "", "Solución compleja", "-0,3/2-1/2 i(3,91)^½", "", "",
-      "Solución compleja"},
-     {"1", "0,3", "1", "0"}, ""},
     {"LargeLinearCoefficientKeepsSmallRootAccurate", {"1", "1E+8", "1", "0"}, "-1E-08", "-100000000",
      {"-2E-08", "2", "", "", "-200000000", "2", "", ""}, {"1", "1E+8", "1", "0"}, ""},
     {"EmptyFieldsTakeTheirDefaults", {"", "", "", ""}, "0", "-1",
