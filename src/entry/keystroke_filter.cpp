@@ -90,7 +90,7 @@ void Form1::dispatchKey(int index, TypedKey& key)
     case u',':
     case u'.':
         Tecleando = true;
-        if (key.code != SeparadorDecimal) {
+        if (QChar(key.code) != QLatin1Char(SeparadorDecimal)) {
             // Either separator key types the locale's one.
             key.code = key.code == u',' ? u'.' : u',';
             dispatchKey(index, key);

@@ -45,7 +45,7 @@ QString Form1::valueText() const
 void Form1::Text1_GotFocus(int index)
 {
     TextBox* field = Text1[index];
-    field->setSelection(0, field->text().length());
+    field->selectAll();
     setBase(field, kFocusedColour);
     CampoActivo = index;
     if (const auto value = trx::parseNumber(field->text().toStdString(), SeparadorDecimal))
@@ -101,6 +101,6 @@ void Form1::Text1_KeyUp()
     if (!text.startsWith(QLatin1Char(SeparadorDecimal)))
         return;
     field->setText(QStringLiteral("0") + text);
-    field->setCursorPosition(text.length() + 1);
+    field->end(false);
     field->setFocus();
 }

@@ -63,7 +63,7 @@ void Form1::EnfocarError()
         return;
     TextBox* field = Text1[CampoError];
     field->setFocus();
-    field->setSelection(0, field->text().length());
+    field->selectAll();
 }
 
 void Form1::MostrarError(const QString& message)

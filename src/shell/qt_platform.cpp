@@ -114,7 +114,7 @@ void QtPlatform::writeSetting(const QString& section, const QString& key, const 
 QString QtPlatform::defaultCalculator()
 {
     for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"}) {
-        const QString path = QStandardPaths::findExecutable(QLatin1String(name));
+        QString path = QStandardPaths::findExecutable(QLatin1String(name));
         if (!path.isEmpty())
             return path;
     }

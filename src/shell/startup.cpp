@@ -142,7 +142,7 @@ bool Form1::event(QEvent* event)
 void Form1::Form_Activate()
 {
     Text1[0]->setFocus();
-    Text1[0]->setSelection(0, Text1[0]->text().length());
+    Text1[0]->selectAll();
 }
 
 void Form1::CmdSal_Click()
