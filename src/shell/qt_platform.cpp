@@ -6,11 +6,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 
 namespace {
@@ -155,4 +158,15 @@ void QtPlatform::aboutBox(QWidget* owner, const QString& programName, const QStr
 void QtPlatform::openAddress(const QString& address)
 {
     QDesktopServices::openUrl(QUrl(address));
+}
+
+bool installQtSpanishTexts()
+{
+    auto* catalogue = new QTranslator(QCoreApplication::instance());
+    if (!catalogue->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete catalogue;
+        return false;
+    }
+    return QCoreApplication::installTranslator(catalogue);
 }

@@ -17,3 +17,8 @@ public:
     void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) override;
     void openAddress(const QString& address) override;
 };
+
+// Qt's own texts (the text boxes' context menu, standard buttons) in
+// Spanish whatever the system language, from Qt's Spanish catalogue where it
+// is installed.  Call once, after the application object exists.
+bool installQtSpanishTexts();

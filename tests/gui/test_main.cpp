@@ -1,6 +1,8 @@
 // Runs the window tests in a QApplication, offscreen unless a display is
 // asked for, with the Spanish locale our users have.
 
+#include "shell/qt_platform.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -12,6 +14,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     QApplication app(argc, argv);
+    installQtSpanishTexts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

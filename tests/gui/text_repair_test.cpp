@@ -5,6 +5,8 @@
 
 #include <QClipboard>
 
+#include <memory>
+
 namespace {
 
 const QString kSecondSeparator = QStringLiteral(
@@ -113,6 +115,22 @@ TEST(TextRepair, RepairRestoresTheValueOfTheFieldBeingEdited)
     QApplication::clipboard()->setText(QStringLiteral("x"));
     window.field(1)->paste();
     EXPECT_EQ(window.field(1)->text(), QStringLiteral("9"));
+}
+
+}  // namespace
+
+namespace {
+
+// The context menu is one of the roads a paste takes; it speaks Spanish too.
+TEST(ContextMenu, FieldsKeepTheirOwnMenuInSpanish)
+{
+    WindowHarness window;
+    std::unique_ptr<QMenu> menu(window.field(0)->createStandardContextMenu());
+    QStringList captions;
+    for (const QAction* item : menu->actions())
+        captions << item->text().section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(captions.contains(QStringLiteral("&Pegar"))) << captions.join('|').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("&Deshacer"))) << captions.join('|').toStdString();
 }
 
 }  // namespace
