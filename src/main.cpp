@@ -7,6 +7,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trinomix"));
+    // Ties the window to the desktop entry (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.trinomix.Trinomix"));
     installQtSpanishTexts();
 
     Form1 window;

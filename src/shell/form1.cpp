@@ -71,7 +71,13 @@ Form1::Form1(Platform& platform) : platform_(&platform)
     build();
 }
 
-Form1::~Form1() = default;
+// The fields report losing the focus while Qt tears the window down; by
+// then the window is no longer there to hear it.
+Form1::~Form1()
+{
+    for (QObject* control : findChildren<TextBox*>())
+        control->disconnect(this);
+}
 
 void Form1::build()
 {

@@ -1,0 +1,76 @@
+# Installs the build into a scratch prefix and checks what the validators do
+# not: that the desktop integration files are where desktops look for them,
+# refer to each other and to the program by the right names, that each PNG
+# icon has the size its folder claims, and that the metainfo's newest release
+# is the version being built.
+#
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DAPP_ID=...
+#         -DICON_SIZES=16;22;... -DVERSION=x.y.z -P check_installed_files.cmake
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+  RESULT_VARIABLE install_result OUTPUT_QUIET)
+if(NOT install_result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${install_result}")
+endif()
+
+set(problems)
+macro(problem text)
+  list(APPEND problems "${text}")
+endmacro()
+
+set(desktop_entry ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
+set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
+foreach(path ${BINDIR}/trinomix ${DATADIR}/applications/${APP_ID}.desktop
+             ${DATADIR}/metainfo/${APP_ID}.metainfo.xml ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
+  if(NOT EXISTS ${PREFIX}/${path})
+    problem("not installed: ${path}")
+  endif()
+endforeach()
+
+# PNG: width and height are big-endian 32-bit numbers at bytes 16 and 20.
+foreach(size ${ICON_SIZES})
+  set(png ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+  if(NOT EXISTS ${PREFIX}/${png})
+    problem("not installed: ${png}")
+    continue()
+  endif()
+  file(READ ${PREFIX}/${png} header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 width)
+  string(SUBSTRING "${header}" 8 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  if(NOT width EQUAL size OR NOT height EQUAL size)
+    problem("${png} is ${width}x${height}")
+  endif()
+endforeach()
+
+if(EXISTS ${desktop_entry})
+  file(STRINGS ${desktop_entry} exec REGEX "^Exec=")
+  file(STRINGS ${desktop_entry} icon REGEX "^Icon=")
+  if(NOT exec STREQUAL "Exec=trinomix")
+    problem("the desktop entry starts '${exec}', not the installed trinomix")
+  endif()
+  if(NOT icon STREQUAL "Icon=${APP_ID}")
+    problem("the desktop entry names the icon '${icon}', not ${APP_ID}")
+  endif()
+endif()
+
+if(EXISTS ${metainfo})
+  file(READ ${metainfo} text)
+  if(NOT text MATCHES "<id>${APP_ID}</id>")
+    problem("the metainfo's id is not ${APP_ID}")
+  endif()
+  if(NOT text MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+    problem("the metainfo does not launch ${APP_ID}.desktop")
+  endif()
+  # Releases are listed newest first.
+  if(NOT text MATCHES "<release version=\"([^\"]*)\"" OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    problem("the metainfo's newest release is '${CMAKE_MATCH_1}', the program is ${VERSION}")
+  endif()
+endif()
+
+if(problems)
+  list(JOIN problems "\n  " report)
+  message(FATAL_ERROR "Installed files:\n  ${report}")
+endif()

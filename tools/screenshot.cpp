@@ -1,0 +1,117 @@
+// Renders the main window after a sample solve to a PNG, the picture in the
+// README:
+//
+//   trinomix_screenshot OUTPUT.png
+//
+// The window runs offscreen, in Spanish, on platform services that show
+// nothing and keep nothing, so neither the user's stored settings nor a
+// dialog box can reach the picture.  The coefficients are typed into the
+// real fields and Calcular is clicked, as a user would.  Rerun it (the
+// "screenshot" target) whenever the window changes.
+
+#include "shell/form1.h"
+#include "shell/platform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// 4x² − 4x − 3 = 0: both solutions have exact forms that reduce (12/8 to
+// 3/2, −4/8 to −1/2), so every part of the result display is filled.
+const std::array<const char*, 4> kSampleCoefficients = {"4", "-4", "-3", "0"};
+
+// Shows no box and stores nothing: every read gets the value a fresh
+// installation starts with.  Whatever would have been shown is kept, since
+// the sample solve must not raise any box.
+class SilentPlatform final : public Platform {
+public:
+    QStringList shown;
+
+    void messageBox(QWidget*, const QString& text, const QString&, Icon) override { shown << text; }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override
+    {
+        shown << text;
+        return false;
+    }
+    QString inputBox(QWidget*, const QString& prompt, const QString&, const QString&) override
+    {
+        shown << prompt;
+        return {};
+    }
+    void beep() override { shown << QStringLiteral("(beep)"); }
+    QString readSetting(const QString&, const QString&, const QString& fallback) override { return fallback; }
+    void writeSetting(const QString&, const QString&, const QString&) override {}
+    QString defaultCalculator() override { return {}; }
+    LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }
+    void aboutBox(QWidget*, const QString&, const QString& text, const QIcon&) override { shown << text; }
+    void openAddress(const QString&) override {}
+};
+
+template <typename T>
+T* control(const QWidget& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr)
+        std::fprintf(stderr, "trinomix_screenshot: the window has no control %s\n", qPrintable(name));
+    return found;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trinomix"));
+    if (QApplication::arguments().size() != 2) {
+        std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png\n");
+        return 2;
+    }
+    const QString output = QApplication::arguments().at(1);
+    // Spanish numbers (decimal comma) whatever the build machine's locale.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+
+    SilentPlatform platform;
+    Form1 window(platform);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "trinomix_screenshot: the window did not become active\n");
+        return 1;
+    }
+
+    for (int i = 0; i < 4; ++i) {
+        auto* field = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(i));
+        if (field == nullptr)
+            return 1;
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(kSampleCoefficients[i]));
+    }
+    auto* solve = control<QPushButton>(window, QStringLiteral("CmdCal"));
+    auto* solution1 = control<QLineEdit>(window, QStringLiteral("Label4"));
+    if (solve == nullptr || solution1 == nullptr)
+        return 1;
+    QTest::mouseClick(solve, Qt::LeftButton);
+    QApplication::processEvents();
+
+    if (!platform.shown.isEmpty() || solution1->text().isEmpty()) {
+        std::fprintf(stderr, "trinomix_screenshot: the sample did not solve cleanly:\n%s\n",
+                     qPrintable(platform.shown.join(QLatin1Char('\n'))));
+        return 1;
+    }
+    if (!window.grab().save(output, "PNG")) {
+        std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
+        return 1;
+    }
+    return 0;
+}
