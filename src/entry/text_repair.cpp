@@ -39,7 +39,7 @@ QString Form1::activeFieldNumber() const
 
 QString Form1::valueText() const
 {
-    return QString::fromStdString(trx::numberToText(ValorCampo, SeparadorDecimal));
+    return QString::fromStdString(trx::editableNumberText(ValorCampo, SeparadorDecimal));
 }
 
 void Form1::Text1_GotFocus(int index)

@@ -58,7 +58,7 @@ void Form1::transformFocused(double (*operation)(double))
         return TratarError(trx::ErrorCode::NotSupported);
     try {
         const double value = trx::numberValue(box->text().toStdString(), SeparadorDecimal);
-        box->setText(QString::fromStdString(trx::numberToText(operation(value), SeparadorDecimal)));
+        box->setText(QString::fromStdString(trx::editableNumberText(operation(value), SeparadorDecimal)));
     } catch (const trx::RunTimeError& error) {
         TratarError(error.code());
     }
@@ -69,7 +69,7 @@ void Form1::transformActive(double (*operation)(double))
     TextBox* field = activeField();
     try {
         const double value = trx::numberValue(field->text().toStdString(), SeparadorDecimal);
-        field->setText(QString::fromStdString(trx::numberToText(operation(value), SeparadorDecimal)));
+        field->setText(QString::fromStdString(trx::editableNumberText(operation(value), SeparadorDecimal)));
     } catch (const trx::RunTimeError& error) {
         TratarError(error.code());
     }
@@ -107,7 +107,7 @@ void Form1::mnuElevar_Click()
         const double power = std::pow(base, *exponent);
         // 0 to a negative power divides by zero.
         const double result = checked(power, base == 0 ? trx::ErrorCode::DivisionByZero : trx::ErrorCode::Overflow);
-        field->setText(QString::fromStdString(trx::numberToText(result, SeparadorDecimal)));
+        field->setText(QString::fromStdString(trx::editableNumberText(result, SeparadorDecimal)));
         storeSetting("Elev", answer);
     } catch (const trx::RunTimeError& error) {
         TratarError(error.code());

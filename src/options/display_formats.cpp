@@ -98,6 +98,11 @@ std::string scientificForm(std::string_view text, char separator)
         std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::scientific, 2).ptr;
     std::string result(buffer, end);
     localise(result, separator);
+    // Two decimals round the largest magnitudes (from 1,795E+308) past the
+    // double range; cut them instead, so the form is still a number.
+    if (!isNumeric(result, separator)) {
+        result = std::string(*value < 0 ? "-1" : "1") + separator + "79E+308";
+    }
     return result;
 }
 

@@ -117,4 +117,23 @@ std::string numberToText(double value, char separator)
     return text;
 }
 
+std::string editableNumberText(double value, char separator)
+{
+    std::string text = numberToText(value, separator);
+    if (isNumeric(text, separator)) {
+        return text;
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    text.assign(buffer, result.ptr);
+    for (char& ch : text) {
+        if (ch == 'e') {
+            ch = 'E';
+        } else if (ch == '.') {
+            ch = separator;
+        }
+    }
+    return text;
+}
+
 }  // namespace trx

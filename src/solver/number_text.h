@@ -35,4 +35,9 @@ double numberValue(std::string_view text, char separator);
 // Zero of either sign is "0".  `value` must be finite.
 std::string numberToText(double value, char separator);
 
+// The text written back into a field the user goes on editing: the
+// number-to-text rule, except next to the largest double, where its rounding
+// would pass the double range; there, the shortest text that reads back.
+std::string editableNumberText(double value, char separator);
+
 }  // namespace trx

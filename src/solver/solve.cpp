@@ -165,7 +165,7 @@ private:
     }
 
     bool moveRightSide(double rightSide);
-    void normaliseSign();
+    bool normaliseSign();
     void showRealRoots();
     void showReducedFractions();
     void showRootForms();
@@ -205,8 +205,9 @@ void SolveRun::solve()
         cancel();
         return;
     }
-    if (a_ < 0) {
-        normaliseSign();
+    if (a_ < 0 && !normaliseSign()) {
+        cancel();
+        return;
     }
     minusB_ = -b_;
     result_.linearTermZero = b_ == 0;
@@ -258,15 +259,25 @@ bool SolveRun::moveRightSide(double rightSide)
     return true;
 }
 
-void SolveRun::normaliseSign()
+// False, with nothing written, when a negated field would not be a number:
+// rounded to 15 digits, a value next to the largest double passes it.
+bool SolveRun::normaliseSign()
 {
+    std::array<std::string, 4> negated;
+    for (std::size_t i = 0; i < negated.size(); ++i) {
+        negated[i] = text(-value(fieldText_[i]));
+        if (!isNumeric(negated[i], separator_)) {
+            return false;
+        }
+    }
     a_ = -a_;
     b_ = -b_;
     c_ = -c_;
-    for (std::size_t i = 0; i < fieldText_.size(); ++i) {
-        fieldText_[i] = text(-value(fieldText_[i]));
-        result_.fieldWrites.emplace_back(static_cast<int>(i), fieldText_[i]);
+    for (std::size_t i = 0; i < negated.size(); ++i) {
+        fieldText_[i] = negated[i];
+        result_.fieldWrites.emplace_back(static_cast<int>(i), negated[i]);
     }
+    return true;
 }
 
 void SolveRun::showRealRoots()

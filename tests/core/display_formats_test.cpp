@@ -15,6 +15,8 @@ TEST(ScientificForm, TwoDecimalMantissa)
     const FormatCase cases[] = {
         {"1234,5", "1,23E+03"}, {"0,000123", "1,23E-04"}, {"0", "0,00E+00"},     {"-0", "0,00E+00"},
         {"-3", "-3,00E+00"},    {"9,999", "1,00E+01"},    {"1E+300", "1,00E+300"}, {"2,5E-07", "2,50E-07"},
+        // Rounding would pass the largest double: cut instead.
+        {"1,7976931348623157E308", "1,79E+308"}, {"-1,795E308", "-1,79E+308"}, {"1,794E308", "1,79E+308"},
         // Not numbers: returned as they are.
         {"", ""},               {"abc", "abc"},           {"-1+ i2", "-1+ i2"},    {"1.5", "1.5"},
     };

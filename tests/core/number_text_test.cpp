@@ -88,5 +88,20 @@ TEST(NumberToText, FifteenDigitGeneralForm)
     EXPECT_EQ(numberToText(0.0001, '.'), "0.0001");
 }
 
+TEST(EditableNumberText, AlwaysReadsBackAsANumber)
+{
+    const std::pair<double, const char*> cases[] = {
+        {2.5, "2,5"},
+        {1.0 / 3, "0,333333333333333"},
+        {1.79769313486229e308, "1,79769313486229E+308"},
+        {1.7976931348623157e308, "1,7976931348623157E+308"},   // 15 digits would round past the range
+        {-1.7976931348623155e308, "-1,7976931348623155E+308"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(editableNumberText(value, ','), text);
+        EXPECT_TRUE(isNumeric(editableNumberText(value, ','), ','));
+    }
+}
+
 }  // namespace
 }  // namespace trx
