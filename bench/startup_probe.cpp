@@ -4,22 +4,14 @@
 
 #include "first_paint.h"
 #include "shell/form1.h"
+#include "shell/qt_platform.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trinomix"));
-
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
+    prepareApplication();
     Form1 window;
     QuitAfterFirstPaint quit(window);
     window.show();

@@ -6,11 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trinomix"));
-    // Ties the window to the desktop entry (its icon and name in task bars).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.trinomix.Trinomix"));
-    installQtSpanishTexts();
-
+    prepareApplication();
     Form1 window;
     window.show();
     return QApplication::exec();

@@ -10,6 +10,7 @@
 // "screenshot" target) whenever the window changes.
 
 #include "shell/form1.h"
+#include "shell/qt_platform.h"
 #include "shell/platform.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trinomix"));
+    prepareApplication();
     if (QApplication::arguments().size() != 2) {
         std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png\n");
         return 2;

@@ -170,3 +170,11 @@ bool installQtSpanishTexts()
     }
     return QCoreApplication::installTranslator(catalogue);
 }
+
+void prepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Trinomix"));
+    // Ties the window to the desktop entry (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.trinomix.Trinomix"));
+    installQtSpanishTexts();
+}

@@ -22,3 +22,7 @@ public:
 // Spanish whatever the system language, from Qt's Spanish catalogue where it
 // is installed.  Call once, after the application object exists.
 bool installQtSpanishTexts();
+
+// Everything the program sets on its application object before the window
+// is built: its name, its desktop entry and Qt's Spanish texts.
+void prepareApplication();
