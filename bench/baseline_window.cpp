@@ -47,8 +47,23 @@ void addControls(QWidget* client)
         field->setReadOnly(i >= 4);
         field->setGeometry(8 + (i % 4) * 160, 10 + (i / 4) * 40, 130, 19);
     }
-    const char* const captions[] = {"=", "-", "-", "-", "-", "-", "-", "-", "-", "", "", "",
-                                    "X²", "X", "Solución 1:", "Solución 2:", "https://trinomix.example.org"};
+    const char* const captions[] = {"=",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "-",
+                                    "",
+                                    "",
+                                    "",
+                                    "X²",
+                                    "X",
+                                    "Solución 1:",
+                                    "Solución 2:",
+                                    "https://trinomix.example.org"};
     int row = 0;
     for (const char* caption : captions) {
         auto* label = new QLabel(QString::fromUtf8(caption), client);
@@ -72,15 +87,15 @@ void addMenus(QMainWindow& window)
     fillMenu(bar->addMenu(QStringLiteral("&Archivo")),
              {{"&Calcular", Qt::Key_F5}, {nullptr, {}}, {"&Salir", Qt::CTRL | Qt::Key_S}});
     fillMenu(bar->addMenu(QStringLiteral("&Edición")), {{"&Deshacer", Qt::CTRL | Qt::Key_Z},
-                                                          {nullptr, {}},
-                                                          {"Co&rtar", Qt::CTRL | Qt::Key_X},
-                                                          {"&Copiar", Qt::CTRL | Qt::Key_C},
-                                                          {"&Pegar", Qt::CTRL | Qt::Key_V},
-                                                          {nullptr, {}},
-                                                          {"&Borrar", Qt::Key_F4},
-                                                          {"B&orrar Todo", Qt::CTRL | Qt::Key_F4},
-                                                          {nullptr, {}},
-                                                          {"&Seleccionar todo", {}}});
+                                                        {nullptr, {}},
+                                                        {"Co&rtar", Qt::CTRL | Qt::Key_X},
+                                                        {"&Copiar", Qt::CTRL | Qt::Key_C},
+                                                        {"&Pegar", Qt::CTRL | Qt::Key_V},
+                                                        {nullptr, {}},
+                                                        {"&Borrar", Qt::Key_F4},
+                                                        {"B&orrar Todo", Qt::CTRL | Qt::Key_F4},
+                                                        {nullptr, {}},
+                                                        {"&Seleccionar todo", {}}});
     QMenu* options = bar->addMenu(QStringLiteral("&Opciones"));
     fillMenu(options->addMenu(QStringLiteral("Número &PI")),
              {{"Multiplicar por PI", Qt::CTRL | Qt::Key_F1}, {"Dividir por PI", Qt::CTRL | Qt::Key_F2}});
@@ -101,12 +116,12 @@ void addMenus(QMainWindow& window)
 
     // The pop-up menu, never in the menu bar.
     fillMenu(new QMenu(QStringLiteral("Menú"), &window), {{"C&entrar", {}},
-                                                           {"&Borrar todo", {}},
-                                                           {"&Calculadora", {}},
-                                                           {nullptr, {}},
-                                                           {"&Siempre Visible", {}},
-                                                           {nullptr, {}},
-                                                           {"S&alir", {}}});
+                                                          {"&Borrar todo", {}},
+                                                          {"&Calculadora", {}},
+                                                          {nullptr, {}},
+                                                          {"&Siempre Visible", {}},
+                                                          {nullptr, {}},
+                                                          {"S&alir", {}}});
 }
 
 void addToolbar(QMainWindow& window)
@@ -117,10 +132,10 @@ void addToolbar(QMainWindow& window)
     toolbar->setFixedHeight(40);
     window.addToolBar(Qt::TopToolBarArea, toolbar);
     // nullptr for a separator: 6 separators and 15 buttons.
-    const char* const icons[] = {nullptr,         "calcular", nullptr,     "deshacer", "cortar",    "copiar",
-                                 "pegar",         nullptr,    "borrar",    "borrar-todo", nullptr,  "centrar",
-                                 "calculadora",   nullptr,    "notacion",  "siempre-visible", "igual-cero",
-                                 "simplificar",   "avanzado", nullptr,     "acerca"};
+    const char* const icons[] = {nullptr,       "calcular", nullptr,    "deshacer",        "cortar",     "copiar",
+                                 "pegar",       nullptr,    "borrar",   "borrar-todo",     nullptr,      "centrar",
+                                 "calculadora", nullptr,    "notacion", "siempre-visible", "igual-cero", "simplificar",
+                                 "avanzado",    nullptr,    "acerca"};
     for (const char* icon : icons) {
         if (icon == nullptr) {
             toolbar->addSeparator();

@@ -95,7 +95,9 @@ void solveCommand(benchmark::State& state, std::array<const char*, 4> equation)
 BENCHMARK_CAPTURE(solveCommand, two_real_roots, {"1", "-5", "6", "0"})->UseManualTime()->Unit(benchmark::kMicrosecond);
 // Right side moved and the equation negated: every field is rewritten.
 BENCHMARK_CAPTURE(solveCommand, normalised, {"-1", "5", "0", "6"})->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(solveCommand, irrational_roots, {"1", "2", "-1", "0"})->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(solveCommand, irrational_roots, {"1", "2", "-1", "0"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(solveCommand, complex_roots, {"1", "2", "5", "0"})->UseManualTime()->Unit(benchmark::kMicrosecond);
 // The cancellation message, recorded instead of shown.
 BENCHMARK_CAPTURE(solveCommand, cancelled, {"1", "1E200", "0", "0"})->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -36,8 +36,8 @@ void checkWrittenBack(std::string_view text, double value, char separator)
                 "numberToText wrote a text that fails the numeric test", text);
         return;
     }
-    require(value == 0 ? written == "0" : std::signbit(*reread) == std::signbit(value),
-            "numberToText changed the sign", text);
+    require(value == 0 ? written == "0" : std::signbit(*reread) == std::signbit(value), "numberToText changed the sign",
+            text);
     // Fifteen significant digits: half a unit in the 15th digit, the
     // rounding of the text read back (2^-53, about 1.1e-16), and the coarser
     // spacing of subnormal numbers.

@@ -148,8 +148,7 @@ private:
             }
         }
         // A row is reduced only when the rows before it are.
-        require(exact.reducedRowUncovered[0] || !exact.reducedRowUncovered[1], "row 2 reduced without row 1",
-                input_);
+        require(exact.reducedRowUncovered[0] || !exact.reducedRowUncovered[1], "row 2 reduced without row 1", input_);
     }
 
     // "p+ iq" and "p- iq", the same p and q in both.

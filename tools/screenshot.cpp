@@ -10,8 +10,8 @@
 // "screenshot" target) whenever the window changes.
 
 #include "shell/form1.h"
-#include "shell/qt_platform.h"
 #include "shell/platform.h"
+#include "shell/qt_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -49,15 +49,14 @@ public:
     }
     void beep() override { shown << QStringLiteral("(beep)"); }
     QString readSetting(const QString&, const QString&, const QString& fallback) override { return fallback; }
-    void writeSetting(const QString&, const QString&, const QString&) override {}
+    void writeSetting(const QString&, const QString&, const QString&) override { }
     QString defaultCalculator() override { return {}; }
     LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }
     void aboutBox(QWidget*, const QString&, const QString& text, const QIcon&) override { shown << text; }
-    void openAddress(const QString&) override {}
+    void openAddress(const QString&) override { }
 };
 
-template <typename T>
-T* control(const QWidget& window, const QString& name)
+template <typename T> T* control(const QWidget& window, const QString& name)
 {
     T* found = window.findChild<T*>(name);
     if (found == nullptr)

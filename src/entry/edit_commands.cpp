@@ -101,6 +101,6 @@ void Form1::mnuEdi_Click()
     const bool activeHasText = !activeField()->text().isEmpty();
     mnuBorrar1->setEnabled(activeHasText);
     mnuBorrar1->setText(activeHasText ? QStringLiteral("&Borrar (%1º)").arg(field) : QStringLiteral("&Borrar"));
-    mnuBorrarTodo->setEnabled(std::any_of(Text1.begin(), Text1.end(),
-                                          [](const TextBox* f) { return !f->text().isEmpty(); }));
+    mnuBorrarTodo->setEnabled(
+        std::any_of(Text1.begin(), Text1.end(), [](const TextBox* f) { return !f->text().isEmpty(); }));
 }

@@ -33,8 +33,7 @@ void localise(std::string& text, char separator)
 std::optional<std::string> shortestFixed(double value)
 {
     char buffer[32];
-    char* const end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
     const char* const exponentMark = std::find(buffer, end, 'e');
     int exponent = 0;
     // from_chars takes no '+'.
@@ -94,8 +93,7 @@ std::string scientificForm(std::string_view text, char separator)
     // A typed "-0" shows as zero, like every other zero.
     const double shown = *value == 0.0 ? 0.0 : *value;
     char buffer[32];
-    char* const end =
-        std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::scientific, 2).ptr;
+    char* const end = std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::scientific, 2).ptr;
     std::string result(buffer, end);
     localise(result, separator);
     // Two decimals round the largest magnitudes (from 1,795E+308) past the

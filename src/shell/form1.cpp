@@ -5,8 +5,8 @@
 
 #include <QCursor>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -22,7 +22,6 @@ constexpr int kClientWidth = 9735;
 constexpr int kClientHeight = 3465;
 constexpr int kToolbarHeight = 600;
 constexpr int kStatusBarHeight = 375;
-
 
 // The layout was drawn for a narrow Windows sans face: prefer it and its
 // metric twins, which Linux systems commonly carry, over a wider default.
@@ -138,21 +137,19 @@ void Form1::createControls()
     }
     place(Lblig[0], 6960, 735, 120, 195);
     const std::array<std::array<int, 2>, 9> signPositions{{{6960, 735},
-                                                            {6000, 1095},
-                                                            {6000, 2295},
-                                                            {6000, 1335},
-                                                            {6000, 2055},
-                                                            {3360, 1335},
-                                                            {3360, 1095},
-                                                            {3360, 2295},
-                                                            {3360, 2055}}};
+                                                           {6000, 1095},
+                                                           {6000, 2295},
+                                                           {6000, 1335},
+                                                           {6000, 2055},
+                                                           {3360, 1335},
+                                                           {3360, 1095},
+                                                           {3360, 2295},
+                                                           {3360, 2055}}};
     for (int i = 1; i < 9; ++i)
         place(Lblig[i], signPositions[i][0], signPositions[i][1], 105, i == 7 ? 255 : 375);
 
-    const std::array<std::array<int, 3>, 4> linePositions{{{3600, 5880, 1455},
-                                                            {3600, 5880, 2415},
-                                                            {6240, 8160, 2415},
-                                                            {6240, 8160, 1455}}};
+    const std::array<std::array<int, 3>, 4> linePositions{
+        {{3600, 5880, 1455}, {3600, 5880, 2415}, {6240, 8160, 2415}, {6240, 8160, 1455}}};
     for (int i = 0; i < 4; ++i) {
         lines[i] = new Line(client);
         lines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
@@ -224,13 +221,13 @@ void Form1::createControls()
     place(lbl2[1], 6240, 2475, 1920, 285);
 
     const QColor buttonFace = palette().color(QPalette::Button);
-    for (TextBox* result : {Label4, Label5, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1], Lblarri2[0],
-                            Lblarri2[1], lbl2[0], lbl2[1]}) {
+    for (TextBox* result :
+         {Label4, Label5, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1], Lblarri2[0], Lblarri2[1], lbl2[0], lbl2[1]}) {
         setBackground(result, buttonFace);
         result->setFocusPolicy(Qt::ClickFocus);
     }
-    for (TextBox* result : {Label4, Label5, Text2, Text3, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1],
-                            Lblarri2[0], Lblarri2[1], lbl2[0], lbl2[1]}) {
+    for (TextBox* result : {Label4, Label5, Text2, Text3, Lblarri[0], Lblarri[1], Lblaba[0], Lblaba[1], Lblarri2[0],
+                            Lblarri2[1], lbl2[0], lbl2[1]}) {
         result->setReadOnly(true);
         result->setAlignment(Qt::AlignCenter);
     }
@@ -359,8 +356,7 @@ void Form1::createMenus()
     mnuNota = item(mnuOpci, QStringLiteral("mnuNota"), QStringLiteral("&Notación científica"), Qt::Key_F7);
     mnuVisible1 = item(mnuOpci, QStringLiteral("mnuVisible1"), QStringLiteral("&Siempre Visible"), Qt::Key_F8);
     mnuIgualacero = item(mnuOpci, QStringLiteral("mnuIgualacero"), QStringLiteral("S&iempre = 0"), Qt::Key_F9);
-    mnusimpli =
-        item(mnuOpci, QStringLiteral("mnusimpli"), QStringLiteral("Simplificar Raiz Compleja"), Qt::Key_F11);
+    mnusimpli = item(mnuOpci, QStringLiteral("mnusimpli"), QStringLiteral("Simplificar Raiz Compleja"), Qt::Key_F11);
     separator(mnuOpci, QStringLiteral("munsepa4"));
     mnuAvanzado = item(mnuOpci, QStringLiteral("mnuAvanzado"), QStringLiteral("&Avanzado"), Qt::Key_F12);
     for (QAction* option : {mnuNota, mnuVisible1, mnuIgualacero, mnusimpli, mnuAvanzado})

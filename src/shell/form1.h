@@ -225,7 +225,7 @@ private:
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
-    QShortcut* exitOnEscape_ = nullptr;  // Esc runs the exit command once it has been declined
+    QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
     // Window-level state.

@@ -35,7 +35,8 @@ void Form1::mnuCalcu_Click()
         }
         // Quoted, so a path with blanks stays one program; an answer the
         // user quoted already is kept as typed.
-        const bool quoted = answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
+        const bool quoted =
+            answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
         RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
         platform_->writeSetting(QStringLiteral("valors"), QStringLiteral("adreca"), RutaCalculadora);
     }

@@ -47,7 +47,7 @@ void Form1::StatusBar1_PanelClick(int panel)
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
     const QDateTime now = QDateTime::currentDateTime();
-    StatusBar1->panel(panel)->setToolTip(QStringLiteral("Son las %1 del día %2")
-                                             .arg(locale.toString(now.time(), timeFormat.trimmed()),
-                                                  locale.toString(now.date(), QLocale::ShortFormat)));
+    StatusBar1->panel(panel)->setToolTip(
+        QStringLiteral("Son las %1 del día %2")
+            .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
 }

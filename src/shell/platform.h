@@ -12,10 +12,10 @@ class QWidget;
 // How starting another program ended.
 enum class LaunchOutcome {
     Started,
-    FileNotFound,    // the program file does not exist
-    PathNotFound,    // a folder on the program's path does not exist
-    TypeMismatch,    // the command text is empty or cannot be split into a program
-    OtherFailure,    // anything else (no permission, not executable...)
+    FileNotFound,  // the program file does not exist
+    PathNotFound,  // a folder on the program's path does not exist
+    TypeMismatch,  // the command text is empty or cannot be split into a program
+    OtherFailure,  // anything else (no permission, not executable...)
 };
 
 class Platform {
@@ -29,8 +29,7 @@ public:
     // A modal box with "Sí" (default) and "No"; true for "Sí".
     virtual bool askYesNo(QWidget* owner, const QString& text, const QString& title) = 0;
     // A modal input box; the empty text when the user cancels.
-    virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                             const QString& proposed) = 0;
+    virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) = 0;
     virtual void beep() = 0;
 
     // The per-user store: section and key names are found regardless of case.

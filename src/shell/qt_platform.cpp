@@ -146,9 +146,9 @@ LaunchOutcome QtPlatform::launch(const QString& commandText)
 void QtPlatform::aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Acerca de ") + programName,
-                    QStringLiteral("<b>%1</b><p>%2</p>").arg(programName.toHtmlEscaped(),
-                                                             text.toHtmlEscaped().replace(QStringLiteral("\r\n"),
-                                                                                          QStringLiteral("<br>"))),
+                    QStringLiteral("<b>%1</b><p>%2</p>")
+                        .arg(programName.toHtmlEscaped(),
+                             text.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>"))),
                     QMessageBox::NoButton, owner);
     box.setIconPixmap(icon.pixmap(64, 64));
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));

@@ -7,8 +7,7 @@ class QtPlatform final : public Platform {
 public:
     void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) override;
     bool askYesNo(QWidget* owner, const QString& text, const QString& title) override;
-    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                     const QString& proposed) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) override;
     void beep() override;
     QString readSetting(const QString& section, const QString& key, const QString& fallback) override;
     void writeSetting(const QString& section, const QString& key, const QString& value) override;

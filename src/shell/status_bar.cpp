@@ -3,15 +3,14 @@
 #include "shell/controls.h"
 #include "shell/lock_keys.h"
 
-#include <QDateTime>
 #include <QApplication>
-#include <QWindow>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QTimer>
+#include <QWindow>
 
-StatusBar::StatusBar(int height, const QString& credit, QWidget* parent)
-    : QStatusBar(parent), clock_(new QTimer(this))
+StatusBar::StatusBar(int height, const QString& credit, QWidget* parent) : QStatusBar(parent), clock_(new QTimer(this))
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);

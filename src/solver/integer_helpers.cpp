@@ -12,8 +12,7 @@ namespace {
 
 // Relies on the default rounding mode (to nearest, ties to even), which the
 // program never changes.
-template <typename Int>
-Int roundToInteger(double value)
+template <typename Int> Int roundToInteger(double value)
 {
     const double rounded = std::nearbyint(value);
     // Both limits are exact doubles for 16 and 32 bits; NaN fails too.
@@ -54,8 +53,7 @@ std::int32_t Descomponer(std::int32_t num)
     // Once divisor² exceeds the cofactor, the cofactor is 1 or a prime that
     // divides num once, so it adds nothing to the square factor.  This bounds
     // the work by √num instead of by the largest prime factor.
-    for (std::int32_t divisor = 2; std::int64_t{divisor} * divisor <= cofactor;
-         divisor += (divisor == 2 ? 1 : 2)) {
+    for (std::int32_t divisor = 2; std::int64_t{divisor} * divisor <= cofactor; divisor += (divisor == 2 ? 1 : 2)) {
         int exponent = 0;
         while (cofactor % divisor == 0) {
             cofactor /= divisor;

@@ -104,8 +104,7 @@ std::string numberToText(double value, char separator)
     // %.15G in effect: fixed for exponents -5 < e < 15, trailing zeros dropped,
     // at least two exponent digits.  22 characters at most.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     for (char& ch : text) {
         if (ch == 'e') {

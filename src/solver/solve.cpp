@@ -110,8 +110,8 @@ std::optional<double> decimalDiscriminant(const std::array<std::string, 4>& fiel
             --larger->exponent;
         }
     }
-    const std::string written = std::to_string(square.mantissa - product.mantissa) + "e" +
-                                std::to_string(square.exponent);
+    const std::string written =
+        std::to_string(square.mantissa - product.mantissa) + "e" + std::to_string(square.exponent);
     double value = 0;
     const auto [end, error] = std::from_chars(written.data(), written.data() + written.size(), value);
     if (error != std::errc() || end != written.data() + written.size()) {
@@ -150,7 +150,7 @@ std::array<std::string, 2> complexForms(const std::string& realPart, const std::
 // overflow before any solution is shown turns the whole run into Cancelled.
 class SolveRun {
 public:
-    explicit SolveRun(const SolveRequest& request) : request_(request), separator_(request.separator) {}
+    explicit SolveRun(const SolveRequest& request) : request_(request), separator_(request.separator) { }
 
     void solve();
     SolveResult takeResult() { return std::move(result_); }

@@ -51,8 +51,8 @@ struct SolveResult {
     ErrorCode error = ErrorCode::None;  // what cut the run short, if anything
     // Entry-field writes of the normalisation, in order: (field index, text).
     std::vector<std::pair<int, std::string>> fieldWrites;
-    bool linearTermZero = false;        // b = 0 was found (the x term is blanked until the end)
-    std::string solution1, solution2;   // numeric texts; empty when not reached
+    bool linearTermZero = false;       // b = 0 was found (the x term is blanked until the end)
+    std::string solution1, solution2;  // numeric texts; empty when not reached
     ExactForms exact;
     std::array<std::string, 3> normalForm;  // a, b, c written back at the end
 };

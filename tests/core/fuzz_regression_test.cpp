@@ -21,8 +21,8 @@ namespace {
 TEST(FuzzFindings, NegationRoundingPastTheLargestDoubleCancels)
 {
     const std::array<std::string, 4> cases[] = {
-        {"-1E-300", "0", "1,7976931348623157E308", "0"},        // would otherwise solve with c unreadable
-        {"-3241", "1,7976931348623151E308", "08", "7"},         // right side moved first
+        {"-1E-300", "0", "1,7976931348623157E308", "0"},  // would otherwise solve with c unreadable
+        {"-3241", "1,7976931348623151E308", "08", "7"},   // right side moved first
     };
     for (const auto& fields : cases) {
         const SolveResult result = solve(SolveRequest{fields, false, ','});

@@ -11,7 +11,7 @@ namespace trx {
 void PrintTo(SolveOutcome outcome, std::ostream* out)
 {
     static const char* const names[] = {"ZeroSquareCoefficient", "TwoRealRoots", "DoubleRoot",
-                                         "ComplexRoots",          "Cancelled",    "NotANumber"};
+                                        "ComplexRoots",          "Cancelled",    "NotANumber"};
     *out << names[static_cast<int>(outcome)];
 }
 
@@ -43,26 +43,67 @@ TEST(SolveReal, NumericAndExactForms)
         // Euclides gives -4 for row 2: the sign moves to the numerator.
         {{"4", "-4", "-3", "0"}, "1,5", "-0,5", {"12", "-4"}, {"8", "8"}, {"3", "-1"}, {"2", "2"}, {true, true}},
         {{"1", "-2", "1", "0"}, "1", "1", {"2", "2"}, {"2", "2"}, {"1", "1"}, {"1", "1"}, {true, true}},
-        {{"3", "2", "-1", "0"}, "0,333333333333333", "-1", {"2", "-6"}, {"6", "6"}, {"1", "-1"}, {"3", "1"},
+        {{"3", "2", "-1", "0"},
+         "0,333333333333333",
+         "-1",
+         {"2", "-6"},
+         {"6", "6"},
+         {"1", "-1"},
+         {"3", "1"},
          {true, true}},
-        {{"1", "2", "-1", "0"}, "0,414213562373095", "-2,41421356237309",
-         {"0,82842712474619", "-4,82842712474619"}, {"2", "2"}, {"-2+(8)^½", "-2-(8)^½"}, {"2", "2"},
+        {{"1", "2", "-1", "0"},
+         "0,414213562373095",
+         "-2,41421356237309",
+         {"0,82842712474619", "-4,82842712474619"},
+         {"2", "2"},
+         {"-2+(8)^½", "-2-(8)^½"},
+         {"2", "2"},
          {true, true}},
-        {{"1", "0", "-2", "0"}, "1,4142135623731", "-1,4142135623731", {"2,82842712474619", "-2,82842712474619"},
-         {"2", "2"}, {"0+(8)^½", "0-(8)^½"}, {"2", "2"}, {true, true}},
+        {{"1", "0", "-2", "0"},
+         "1,4142135623731",
+         "-1,4142135623731",
+         {"2,82842712474619", "-2,82842712474619"},
+         {"2", "2"},
+         {"0+(8)^½", "0-(8)^½"},
+         {"2", "2"},
+         {true, true}},
         // A zero numerator has no common divisor: its row and the rows after it stay covered.
         {{"1", "4", "0", "0"}, "0", "-4", {"0", "-8"}, {"2", "2"}, {"", ""}, {"", ""}, {false, false}},
         {{"1", "-4", "0", "0"}, "4", "0", {"8", "0"}, {"2", "2"}, {"4", ""}, {"1", ""}, {true, false}},
         // 2a beyond 16 bits, and 2a rounding to 0: nothing reduced, no message.
-        {{"20000", "0", "-20000", "0"}, "1", "-1", {"40000", "-40000"}, {"40000", "40000"}, {"", ""}, {"", ""},
+        {{"20000", "0", "-20000", "0"},
+         "1",
+         "-1",
+         {"40000", "-40000"},
+         {"40000", "40000"},
+         {"", ""},
+         {"", ""},
          {false, false}},
         {{"0,2", "-1", "0", "0"}, "5", "0", {"2", "0"}, {"0,4", "0,4"}, {"", ""}, {"", ""}, {false, false}},
-        {{"1", "0", "0", "1E-12"}, "1E-06", "-1E-06", {"2E-06", "-2E-06"}, {"2", "2"}, {"", ""}, {"", ""},
+        {{"1", "0", "0", "1E-12"},
+         "1E-06",
+         "-1E-06",
+         {"2E-06", "-2E-06"},
+         {"2", "2"},
+         {"", ""},
+         {"", ""},
          {false, false}},
         // b² ≫ 4ac: the small root comes from c / a, not from -b + √D (which would lose a quarter of it).
-        {{"1", "1E8", "1", "0"}, "-1E-08", "-100000000", {"-2E-08", "-200000000"}, {"2", "2"}, {"", ""},
-         {"", ""}, {false, false}},
-        {{"1", "-1E8", "1", "0"}, "100000000", "1E-08", {"200000000", "2E-08"}, {"2", "2"}, {"", ""}, {"", ""},
+        {{"1", "1E8", "1", "0"},
+         "-1E-08",
+         "-100000000",
+         {"-2E-08", "-200000000"},
+         {"2", "2"},
+         {"", ""},
+         {"", ""},
+         {false, false}},
+        {{"1", "-1E8", "1", "0"},
+         "100000000",
+         "1E-08",
+         {"200000000", "2E-08"},
+         {"2", "2"},
+         {"", ""},
+         {"", ""},
          {false, false}},
     };
     for (const RealCase& c : cases) {
@@ -131,12 +172,10 @@ TEST(SolveClassification, TypedDecimalsAreTakenAtTheirWord)
     // Perfect squares written with decimals: in binary, b² and 4ac differ
     // by a hair either way; as typed, they are equal.
     const std::pair<Fields, const char*> doubleRoots[] = {
-        {{"1", "0,6", "0,09", "0"}, "-0,3"},
-        {{"1", "-2,2", "1,21", "0"}, "1,1"},
-        {{"4", "-1,2", "0,09", "0"}, "0,15"},
-        {{"0,01", "0,2", "1", "0"}, "-10"},
-        {{"1", "0,2", "0", "-0,01"}, "-0,1"},          // the right side moved into c
-        {{"-1", "0,6", "-0,09", "0"}, "0,3"},          // negated first
+        {{"1", "0,6", "0,09", "0"}, "-0,3"},   {{"1", "-2,2", "1,21", "0"}, "1,1"},
+        {{"4", "-1,2", "0,09", "0"}, "0,15"},  {{"0,01", "0,2", "1", "0"}, "-10"},
+        {{"1", "0,2", "0", "-0,01"}, "-0,1"},  // the right side moved into c
+        {{"-1", "0,6", "-0,09", "0"}, "0,3"},  // negated first
         {{"1E-3", "2E-3", "1E-3", "0"}, "-1"},
     };
     for (const auto& [fields, root] : doubleRoots) {
@@ -160,23 +199,51 @@ struct ComplexCase {
 TEST(SolveComplex, NumericAndExactForms)
 {
     const ComplexCase cases[] = {
-        {{"1", "2", "5", "0"}, false, "-1+ i2", "-1- i2", {"-2/2+1/2 i(16)^½", "-2/2-1/2 i(16)^½"},
+        {{"1", "2", "5", "0"},
+         false,
+         "-1+ i2",
+         "-1- i2",
+         {"-2/2+1/2 i(16)^½", "-2/2-1/2 i(16)^½"},
          {"-1/1+1/2 i(16)^½", "-1/1-1/2 i(16)^½"}},
-        {{"1", "2", "5", "0"}, true, "-1+ i2", "-1- i2", {"-2/2+4/2 i(1)^½", "-2/2-4/2 i(1)^½"},
+        {{"1", "2", "5", "0"},
+         true,
+         "-1+ i2",
+         "-1- i2",
+         {"-2/2+4/2 i(1)^½", "-2/2-4/2 i(1)^½"},
          {"-1/1+2/1 i(1)^½", "-1/1-2/1 i(1)^½"}},
-        {{"-1", "-2", "-5", "0"}, false, "-1+ i2", "-1- i2", {"-2/2+1/2 i(16)^½", "-2/2-1/2 i(16)^½"},
+        {{"-1", "-2", "-5", "0"},
+         false,
+         "-1+ i2",
+         "-1- i2",
+         {"-2/2+1/2 i(16)^½", "-2/2-1/2 i(16)^½"},
          {"-1/1+1/2 i(16)^½", "-1/1-1/2 i(16)^½"}},
-        {{"1", "1", "1", "0"}, true, "-0,5+ i0,866025403784439", "-0,5- i0,866025403784439",
-         {"-1/2+1/2 i(3)^½", "-1/2-1/2 i(3)^½"}, {"-1/2+1/2 i(3)^½", "-1/2-1/2 i(3)^½"}},
-        {{"1", "-2", "10", "0"}, true, "1+ i3", "1- i3", {"2/2+6/2 i(1)^½", "2/2-6/2 i(1)^½"},
+        {{"1", "1", "1", "0"},
+         true,
+         "-0,5+ i0,866025403784439",
+         "-0,5- i0,866025403784439",
+         {"-1/2+1/2 i(3)^½", "-1/2-1/2 i(3)^½"},
+         {"-1/2+1/2 i(3)^½", "-1/2-1/2 i(3)^½"}},
+        {{"1", "-2", "10", "0"},
+         true,
+         "1+ i3",
+         "1- i3",
+         {"2/2+6/2 i(1)^½", "2/2-6/2 i(1)^½"},
          {"1/1+3/1 i(1)^½", "1/1-3/1 i(1)^½"}},
         // A real part that rounds to 0 does not reduce: no reduced form, no message.
         {{"1", "0", "4", "0"}, false, "0+ i2", "0- i2", {"0/2+1/2 i(16)^½", "0/2-1/2 i(16)^½"}, {"", ""}},
-        {{"1", "0,3", "1", "0"}, false, "-0,15+ i0,988685996664259", "-0,15- i0,988685996664259",
-         {"-0,3/2+1/2 i(3,91)^½", "-0,3/2-1/2 i(3,91)^½"}, {"", ""}},
+        {{"1", "0,3", "1", "0"},
+         false,
+         "-0,15+ i0,988685996664259",
+         "-0,15- i0,988685996664259",
+         {"-0,3/2+1/2 i(3,91)^½", "-0,3/2-1/2 i(3,91)^½"},
+         {"", ""}},
         // 2a beyond 16 bits.
-        {{"20000", "0", "20000", "0"}, false, "0+ i1", "0- i1",
-         {"0/40000+1/40000 i(1600000000)^½", "0/40000-1/40000 i(1600000000)^½"}, {"", ""}},
+        {{"20000", "0", "20000", "0"},
+         false,
+         "0+ i1",
+         "0- i1",
+         {"0/40000+1/40000 i(1600000000)^½", "0/40000-1/40000 i(1600000000)^½"},
+         {"", ""}},
     };
     for (const ComplexCase& c : cases) {
         SCOPED_TRACE(c.fields[0] + " | " + c.fields[1] + " | " + c.fields[2] + (c.simplify ? " simplified" : ""));
@@ -206,13 +273,17 @@ TEST(SolveNormalForm, FieldWritesAndWriteBack)
     const NormalFormCase cases[] = {
         {{"1", "1", "0", "6"}, {{2, "-6"}, {3, "0"}}, {"1", "1", "-6"}, false},
         {{"-1", "5", "-6", "0"}, {{0, "1"}, {1, "-5"}, {2, "6"}, {3, "0"}}, {"1", "-5", "6"}, false},
-        {{"-2", "0", "3", "1,5"}, {{2, "1,5"}, {3, "0"}, {0, "2"}, {1, "0"}, {2, "-1,5"}, {3, "0"}},
-         {"2", "0", "-1,5"}, true},
+        {{"-2", "0", "3", "1,5"},
+         {{2, "1,5"}, {3, "0"}, {0, "2"}, {1, "0"}, {2, "-1,5"}, {3, "0"}},
+         {"2", "0", "-1,5"},
+         true},
         // Texts never negated stay as typed.
         {{"2,50", "+3", "-8E0", "0,0"}, {}, {"2,50", "+3", "-8E0"}, false},
         // c − d is solved as the field shows it, rounded to 15 digits.
-        {{"3", "0", "0", "0,1234567890123456789"}, {{2, "-0,123456789012346"}, {3, "0"}},
-         {"3", "0", "-0,123456789012346"}, true},
+        {{"3", "0", "0", "0,1234567890123456789"},
+         {{2, "-0,123456789012346"}, {3, "0"}},
+         {"3", "0", "-0,123456789012346"},
+         true},
     };
     for (const NormalFormCase& c : cases) {
         SCOPED_TRACE(c.fields[0] + " | " + c.fields[1] + " | " + c.fields[2] + " | " + c.fields[3]);
@@ -246,16 +317,16 @@ TEST(SolveFailures, NothingSolved)
         {{"-0", "1", "1", "0"}, false, SolveOutcome::ZeroSquareCoefficient, ErrorCode::None, 0},
         {{"1", "abc", "1", "0"}, false, SolveOutcome::NotANumber, ErrorCode::TypeMismatch, 0},
         {{"0", "1", "1", ""}, false, SolveOutcome::NotANumber, ErrorCode::TypeMismatch, 0},
-        {{"1", "1E200", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // b·b
-        {{"1E200", "0", "1E200", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // 4ac
-        {{"1E308", "1", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // 2a
+        {{"1", "1E200", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},             // b·b
+        {{"1E200", "0", "1E200", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},         // 4ac
+        {{"1E308", "1", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},             // 2a
         {{"1E150", "1,3E154", "-2E157", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // D
-        {{"1", "0", "1E308", "-1E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // c − d
+        {{"1", "0", "1E308", "-1E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},        // c − d
         // c − d fits, but its 15-digit text does not.
         {{"1", "0", "0", "-1,7976931348623157E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},
         {{"-1", "1E200", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 4},
         {{"1E-300", "-1E10", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // solution 1
-        {{"1", "0", "600000000", "0"}, true, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // 32-bit radicand
+        {{"1", "0", "600000000", "0"}, true, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},    // 32-bit radicand
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.fields[0] + " | " + c.fields[1] + " | " + c.fields[2] + " | " + c.fields[3]);
@@ -270,8 +341,9 @@ TEST(SolveFailures, NothingSolved)
             EXPECT_EQ(result.exact.reducedDenominator, (Row{"", ""}));
             // Writing back what the fields hold leaves them as they were.
             using NormalForm = std::array<std::string, 3>;
-            const NormalForm expected =
-                c.outcome == SolveOutcome::NotANumber ? NormalForm{c.fields[0], c.fields[1], c.fields[2]} : NormalForm{};
+            const NormalForm expected = c.outcome == SolveOutcome::NotANumber
+                                            ? NormalForm{c.fields[0], c.fields[1], c.fields[2]}
+                                            : NormalForm{};
             EXPECT_EQ(result.normalForm, expected);
         }
     }

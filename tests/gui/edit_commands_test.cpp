@@ -122,8 +122,12 @@ const TransformCase kTransforms[] = {
     {"OverPi", "mnuDivipi", "1", "", "0,318309886183791", {}},
     {"Square", "mnuEleva2", "-3", "", "9", {}},
     {"SquareOverflows", "mnuEleva2", "1E+200", "", "1E+200", kCancel},
-    {"SquareNextToTheLargestDoubleStaysANumber", "mnuEleva2", "1,3407807929942596E+154", "",
-     "1,7976931348623155E+308", {}},
+    {"SquareNextToTheLargestDoubleStaysANumber",
+     "mnuEleva2",
+     "1,3407807929942596E+154",
+     "",
+     "1,7976931348623155E+308",
+     {}},
     {"Power", "mnuElevar", "2", "0,5", "1,4142135623731", {}},
     {"PowerWithoutRealValue", "mnuElevar", "-8", "0,5", "-8", kCannotGoOn},
     {"PowerRefused", "mnuElevar", "2", "abc", "2", QStringLiteral("Valor no válido u Operación cancelada.")},
@@ -139,7 +143,7 @@ void PrintTo(const TransformCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class ValueTransformations : public ::testing::TestWithParam<TransformCase> {};
+class ValueTransformations : public ::testing::TestWithParam<TransformCase> { };
 
 TEST_P(ValueTransformations, ReplaceTheNumberOrKeepIt)
 {

@@ -58,7 +58,7 @@ void PrintTo(const KeyCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class KeystrokeFilter : public ::testing::TestWithParam<KeyCase> {};
+class KeystrokeFilter : public ::testing::TestWithParam<KeyCase> { };
 
 TEST_P(KeystrokeFilter, AdmitsOnlyNumbersInTheMaking)
 {

@@ -49,7 +49,7 @@ void PrintTo(const CalculatorCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class CalculatorLauncher : public ::testing::TestWithParam<CalculatorCase> {};
+class CalculatorLauncher : public ::testing::TestWithParam<CalculatorCase> { };
 
 TEST_P(CalculatorLauncher, AsksUntilItStartsOrTheUserGivesUp)
 {

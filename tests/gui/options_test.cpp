@@ -16,11 +16,8 @@ struct OptionCase {
 };
 
 const OptionCase kOptions[] = {
-    {"mnuNota", "Not", Qt::Key_F7},
-    {"mnuVisible1", "Sie", Qt::Key_F8},
-    {"mnuIgualacero", "Si=0", Qt::Key_F9},
-    {"mnusimpli", "Sim", Qt::Key_F11},
-    {"mnuAvanzado", "Ava", Qt::Key_F12},
+    {"mnuNota", "Not", Qt::Key_F7},    {"mnuVisible1", "Sie", Qt::Key_F8},  {"mnuIgualacero", "Si=0", Qt::Key_F9},
+    {"mnusimpli", "Sim", Qt::Key_F11}, {"mnuAvanzado", "Ava", Qt::Key_F12},
 };
 
 enum class Road { MenuItem, ToolbarButton, ShortcutKey };

@@ -50,15 +50,23 @@ TEST(RandomSession, FieldsStayWellFormed)
 
     const QString typedKeys = QStringLiteral("0123456789012345,.,+-eEa x");
     const std::pair<Qt::Key, Qt::KeyboardModifiers> otherKeys[] = {
-        {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier},
-        {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},  {Qt::Key_Home, Qt::NoModifier},
+        {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},  {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},   {Qt::Key_Home, Qt::NoModifier},
         {Qt::Key_End, Qt::NoModifier},       {Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Home, Qt::ShiftModifier},
         {Qt::Key_End, Qt::ShiftModifier},
     };
-    const QString clipboards[] = {QStringLiteral("12"),   QStringLiteral("2,5"),  QStringLiteral("hola"),
-                                  QStringLiteral("1.5"),  QStringLiteral("-"),    QStringLiteral("1E+5"),
-                                  QString(),              QStringLiteral("9E9"),  QStringLiteral("3,1,4"),
-                                  QStringLiteral("١٢٣"), QStringLiteral(" 7 "), QStringLiteral("0,")};
+    const QString clipboards[] = {QStringLiteral("12"),
+                                  QStringLiteral("2,5"),
+                                  QStringLiteral("hola"),
+                                  QStringLiteral("1.5"),
+                                  QStringLiteral("-"),
+                                  QStringLiteral("1E+5"),
+                                  QString(),
+                                  QStringLiteral("9E9"),
+                                  QStringLiteral("3,1,4"),
+                                  QStringLiteral("١٢٣"),
+                                  QStringLiteral(" 7 "),
+                                  QStringLiteral("0,")};
 
     for (int step = 0; step < 4000; ++step) {
         int index = 0;

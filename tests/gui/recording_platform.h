@@ -28,8 +28,8 @@ public:
 
     std::vector<Message> messages;
     std::vector<Prompt> prompts;
-    std::deque<bool> yesNoAnswers;      // missing answers count as "No"
-    std::deque<QString> inputAnswers;   // missing answers count as Cancel
+    std::deque<bool> yesNoAnswers;     // missing answers count as "No"
+    std::deque<QString> inputAnswers;  // missing answers count as Cancel
     std::vector<QString> launches;
     std::deque<LaunchOutcome> launchOutcomes;  // missing outcomes count as Started
     std::vector<QString> openedAddresses;

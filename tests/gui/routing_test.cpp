@@ -78,12 +78,10 @@ const Command kCentre{[](WindowHarness& w) { w.form.move(0, 0); },
                           const QRect screen = w.form.screen()->geometry();
                           EXPECT_NEAR(w.form.frameGeometry().center().x(), screen.center().x(), 2);
                       }};
-const Command kCalculator{[](WindowHarness&) {},
-                          [](WindowHarness& w) {
-                              EXPECT_EQ(w.platform.launches, std::vector<QString>{"/usr/bin/gnome-calculator"});
-                          }};
-const Command kAbout{[](WindowHarness&) {},
-                     [](WindowHarness& w) { EXPECT_EQ(w.platform.aboutTexts.size(), 1u); }};
+const Command kCalculator{
+    [](WindowHarness&) {},
+    [](WindowHarness& w) { EXPECT_EQ(w.platform.launches, std::vector<QString>{"/usr/bin/gnome-calculator"}); }};
+const Command kAbout{[](WindowHarness&) {}, [](WindowHarness& w) { EXPECT_EQ(w.platform.aboutTexts.size(), 1u); }};
 const Command kTimesPi{focusFirstField,
                        [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("6,28318530717958")); }};
 const Command kOverPi{focusFirstField,
@@ -180,7 +178,7 @@ void PrintTo(const Route& route, std::ostream* out)
     *out << route.source << (route.road == Road::Shortcut ? " key" : "");
 }
 
-class Routing : public ::testing::TestWithParam<Route> {};
+class Routing : public ::testing::TestWithParam<Route> { };
 
 TEST_P(Routing, ReachesItsCommand)
 {
@@ -274,15 +272,13 @@ TEST(TaskMenu, OpensOnRightPressOverBackgroundAndPanels)
 
     EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::RightButton, {}, empty); }), taskMenu);
     for (const char* panel : {"lblpantalla1", "Lblpantalla2(0)", "Lblpantalla2(1)"})
-        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.label(QLatin1String(panel)), Qt::RightButton); }),
-                  taskMenu)
+        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.label(QLatin1String(panel)), Qt::RightButton); }), taskMenu)
             << panel;
 
     EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::LeftButton, {}, empty); }), nullptr);
     EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::MiddleButton, {}, empty); }), nullptr);
     for (const char* field : {"Text1(0)", "Label4", "Lblarri(0)"})
-        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.box(QLatin1String(field)), Qt::RightButton); }),
-                  nullptr)
+        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.box(QLatin1String(field)), Qt::RightButton); }), nullptr)
             << field;
 }
 

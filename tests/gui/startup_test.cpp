@@ -119,8 +119,7 @@ const StoredCase kStoredCases[] = {
     {"EmptyValuesTakeDefaults", "val1=\nval2=\nval3=\nval4=\n", {"1", "1", "1", "0"}, true, false},
     {"UnquotedCommaIsKept", "val1=1,5\n", {"1,5", "1", "0", "0"}, true, false},
     {"PointSeparatorIsNotANumberHere", "val1=1.5\n", {"1", "1", "0", "0"}, true, false},
-    {"OverflowingValuesAreDropped", "val1=1E999\nval4=NaN\nlft=1E999\ntp=-1E999\n", {"1", "1", "0", "0"}, true,
-     false},
+    {"OverflowingValuesAreDropped", "val1=1E999\nval4=NaN\nlft=1E999\ntp=-1E999\n", {"1", "1", "0", "0"}, true, false},
     {"AdvancedAsWholeNumber", "avan=01\n", {"1", "1", "0", "0"}, true, true},
     {"AdvancedNotANumber", "avan=si\nnota=yes\n", {"1", "1", "0", "0"}, true, false},
     {"NamesFoundRegardlessOfCase", "VAL1=5\n", {"5", "1", "0", "0"}, true, false},
@@ -131,7 +130,7 @@ void PrintTo(const StoredCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class StoredValues : public ::testing::TestWithParam<StoredCase> {};
+class StoredValues : public ::testing::TestWithParam<StoredCase> { };
 
 TEST_P(StoredValues, StartUpTakesWhatIsUsable)
 {

@@ -48,8 +48,9 @@ const PasteCase kPasteCases[] = {
     {"WordAfterNumber", "3", 1, "hola", "3", "Valor actual del texto (3) no válido\r\nSe procede a reparar el texto."},
     {"SecondSeparator", "1,5", 1, "2,5", "1,5", ""},
     {"NumberIntoNumber", "15", 1, "23", "1235", ""},
-    {"OtherSeparatorIsNoNumber", "4", 1, "0.5", "4", "Valor actual del texto (3) no válido\r\nSe procede a reparar el "
-                                                        "texto."},
+    {"OtherSeparatorIsNoNumber", "4", 1, "0.5", "4",
+     "Valor actual del texto (3) no válido\r\nSe procede a reparar el "
+     "texto."},
 };
 
 void PrintTo(const PasteCase& c, std::ostream* out)
@@ -57,7 +58,7 @@ void PrintTo(const PasteCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class PasteRepair : public ::testing::TestWithParam<PasteCase> {};
+class PasteRepair : public ::testing::TestWithParam<PasteCase> { };
 
 // The text box's own context menu pastes with QLineEdit::paste().
 TEST_P(PasteRepair, RestoresTheLastGoodValue)

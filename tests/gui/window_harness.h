@@ -36,8 +36,7 @@ struct WindowHarness {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    template <typename T>
-    T* find(const QString& name)
+    template <typename T> T* find(const QString& name)
     {
         T* control = form.findChild<T*>(name);
         EXPECT_NE(control, nullptr) << name.toStdString();
