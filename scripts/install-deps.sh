@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building and testing Trinomix
-# needs, and only those that are missing.
+# needs, and only those that are missing.  Packages named as arguments are
+# installed as well (the packaging and lint scripts need a few more).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
   desktop-file-utils appstream fonts-liberation2  # validating the desktop files; the look of the screenshot
+  "$@"
 )
 
 missing=()

@@ -4,13 +4,7 @@
 # missing.  Run from anywhere; exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v clang-format >/dev/null || ! command -v clang-tidy >/dev/null; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends clang-format clang-tidy
-fi
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh clang-format clang-tidy
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 

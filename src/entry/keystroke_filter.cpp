@@ -130,14 +130,7 @@ void Form1::signRule(int index, TypedKey& key)
         SituarCursor();
         return;
     }
-    TeclaPendiente = QChar(key.code);
-    ComprobarTecla();
-    if (TeclaAceptada) {
-        TeclaAceptada = false;
-        return;
-    }
-    key.code = kCancelled;
-    generalRule(index, key);
+    checkPendingKey(index, key, QChar(key.code));
 }
 
 void Form1::separatorRule(int index, TypedKey& key, bool pointVariant)
@@ -184,7 +177,14 @@ void Form1::exponentRule(int index, TypedKey& key)
         SituarCursor();
         return;
     }
-    TeclaPendiente = QLatin1Char('E');
+    checkPendingKey(index, key, QLatin1Char('E'));
+}
+
+// A sign or exponent that is not the field's first key: it passes where
+// ComprobarTecla allows it; otherwise the general rule has the last word.
+void Form1::checkPendingKey(int index, TypedKey& key, QChar pending)
+{
+    TeclaPendiente = pending;
     ComprobarTecla();
     if (TeclaAceptada) {
         TeclaAceptada = false;

@@ -14,18 +14,6 @@ namespace {
 
 constexpr int kMaxFixedDecimals = 15;
 
-// to_chars writes a point and a lower-case exponent mark.
-void localise(std::string& text, char separator)
-{
-    for (char& ch : text) {
-        if (ch == 'e') {
-            ch = 'E';
-        } else if (ch == '.') {
-            ch = separator;
-        }
-    }
-}
-
 // The shortest decimal that reads back as `value`, laid out in fixed
 // notation, when it needs at most kMaxFixedDecimals decimals.  Unlike
 // to_chars' own fixed form this writes 1E+23 as 1 and 23 zeros, not as the
@@ -95,7 +83,7 @@ std::string scientificForm(std::string_view text, char separator)
     char buffer[32];
     char* const end = std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::scientific, 2).ptr;
     std::string result(buffer, end);
-    localise(result, separator);
+    result = localised(std::move(result), separator);
     // Two decimals round the largest magnitudes (from 1,795E+308) past the
     // double range; cut them instead, so the form is still a number.
     if (!isNumeric(result, separator)) {
@@ -125,7 +113,7 @@ std::string fixedForm(std::string_view text, char separator)
     if (result == "-0.0") {
         result = "0.0";
     }
-    localise(result, separator);
+    result = localised(std::move(result), separator);
     return result;
 }
 

@@ -109,6 +109,7 @@ private:
     void digitRule(int index, TypedKey& key);
     void exponentRule(int index, TypedKey& key);
     void generalRule(int index, TypedKey& key);
+    void checkPendingKey(int index, TypedKey& key, QChar pending);
     void ComprobarTecla();
     void ComprobarSeparador();
     void SituarCursor();

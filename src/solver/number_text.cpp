@@ -96,16 +96,8 @@ double numberValue(std::string_view text, char separator)
     throw RunTimeError(ErrorCode::TypeMismatch);
 }
 
-std::string numberToText(double value, char separator)
+std::string localised(std::string text, char separator)
 {
-    if (value == 0.0) {
-        return "0";  // also for -0
-    }
-    // %.15G in effect: fixed for exponents -5 < e < 15, trailing zeros dropped,
-    // at least two exponent digits.  22 characters at most.
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
     for (char& ch : text) {
         if (ch == 'e') {
             ch = 'E';
@@ -116,6 +108,18 @@ std::string numberToText(double value, char separator)
     return text;
 }
 
+std::string numberToText(double value, char separator)
+{
+    if (value == 0.0) {
+        return "0";  // also for -0
+    }
+    // %.15G in effect: fixed for exponents -5 < e < 15, trailing zeros dropped,
+    // at least two exponent digits.  22 characters at most.
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return localised(std::string(buffer, result.ptr), separator);
+}
+
 std::string editableNumberText(double value, char separator)
 {
     std::string text = numberToText(value, separator);
@@ -124,15 +128,7 @@ std::string editableNumberText(double value, char separator)
     }
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    text.assign(buffer, result.ptr);
-    for (char& ch : text) {
-        if (ch == 'e') {
-            ch = 'E';
-        } else if (ch == '.') {
-            ch = separator;
-        }
-    }
-    return text;
+    return localised(std::string(buffer, result.ptr), separator);
 }
 
 }  // namespace trx

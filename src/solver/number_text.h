@@ -29,6 +29,10 @@ inline bool isNumeric(std::string_view text, char separator)
 // RunTimeError(TypeMismatch) otherwise.
 double numberValue(std::string_view text, char separator);
 
+// A number as std::to_chars writes it ("1.5e+03") in the user's form
+// ("1,5E+03").
+std::string localised(std::string text, char separator);
+
 // The number-to-text rule: 15 significant digits, no trailing zeros, no
 // grouping; fixed notation for decimal exponents -5 < e < 15, otherwise
 // mantissa, "E", sign and at least two exponent digits (1E+15, -2,5E-07).
