@@ -71,31 +71,6 @@ TEST(EditCommands, CopyAndCutTakeTheWholeTextWhenNothingIsSelected)
     EXPECT_TRUE(window.field(1)->text().isEmpty());
 }
 
-// Pressed in a field, these keys run the window's commands, which act on the
-// whole text when nothing is selected; the field's own would do nothing.
-TEST(EditCommands, WindowShortcutsWinOverTheField)
-{
-    WindowHarness window;
-    window.type(2, QStringLiteral("56"));
-    window.press(2, Qt::Key_End);
-    QApplication::clipboard()->setText(QStringLiteral("x"));
-    window.press(2, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("56"));
-
-    window.press(2, Qt::Key_End);
-    window.press(2, Qt::Key_F4);
-    EXPECT_TRUE(window.field(2)->text().isEmpty());
-
-    window.press(2, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window.field(2)->text(), QStringLiteral("56"));
-    window.press(2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(window.field(2)->text().isEmpty());
-
-    window.press(2, Qt::Key_F4, Qt::ControlModifier);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(window.field(i)->text().isEmpty()) << i;
-}
-
 TEST(EditCommands, DeleteAllEmptiesFieldsAndClipboard)
 {
     WindowHarness window;

@@ -1,60 +1,12 @@
 // The display options, the scientific copies and the window's placement
-// commands, from every road that reaches them.
+// commands (every road to them is walked by the routing tests).
 
 #include "window_harness.h"
 
 #include <QMenu>
 #include <QScreen>
-#include <QToolBar>
 
 namespace {
-
-struct OptionCase {
-    const char* item;
-    const char* key;
-    QKeySequence shortcut;
-};
-
-const OptionCase kOptions[] = {
-    {"mnuNota", "Not", Qt::Key_F7},    {"mnuVisible1", "Sie", Qt::Key_F8},  {"mnuIgualacero", "Si=0", Qt::Key_F9},
-    {"mnusimpli", "Sim", Qt::Key_F11}, {"mnuAvanzado", "Ava", Qt::Key_F12},
-};
-
-enum class Road { MenuItem, ToolbarButton, ShortcutKey };
-
-void give(WindowHarness& window, const OptionCase& option, Road road)
-{
-    switch (road) {
-    case Road::MenuItem:
-        window.action(QLatin1String(option.item))->trigger();
-        break;
-    case Road::ToolbarButton: {
-        auto* toolbar = window.find<QToolBar>(QStringLiteral("Toolbar1"));
-        QTest::mouseClick(toolbar->widgetForAction(window.action(QLatin1String(option.key))), Qt::LeftButton);
-        break;
-    }
-    case Road::ShortcutKey:
-        QTest::keySequence(&window.form, option.shortcut);
-        break;
-    }
-}
-
-TEST(Options, EveryRoadTogglesOnceAndTheButtonMirrors)
-{
-    for (const OptionCase& option : kOptions) {
-        for (Road road : {Road::MenuItem, Road::ToolbarButton, Road::ShortcutKey}) {
-            WindowHarness window;
-            QAction* item = window.action(QLatin1String(option.item));
-            QAction* button = window.action(QLatin1String(option.key));
-            give(window, option, road);
-            EXPECT_TRUE(item->isChecked()) << option.item << int(road);
-            EXPECT_TRUE(button->isChecked()) << option.key << int(road);
-            give(window, option, road);
-            EXPECT_FALSE(item->isChecked()) << option.item << int(road);
-            EXPECT_FALSE(button->isChecked()) << option.key << int(road);
-        }
-    }
-}
 
 TEST(Options, ScientificNotationReformatsTheFields)
 {

@@ -95,9 +95,15 @@ const Command kPower{[](WindowHarness& w) {
 const Command kReciprocal{focusFirstField,
                           [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("0,5")); }};
 
-Command option(const char* item)
+// An option switched on once, whatever the road, with its toolbar button
+// mirroring the item.
+Command option(const char* item, const char* key)
 {
-    return {[](WindowHarness&) {}, [item](WindowHarness& w) { EXPECT_TRUE(checked(w, item)) << item; }};
+    return {[](WindowHarness&) {},
+            [item, key](WindowHarness& w) {
+                EXPECT_TRUE(checked(w, item)) << item;
+                EXPECT_TRUE(checked(w, key)) << key;
+            }};
 }
 
 enum class Road { Item, Shortcut, ToolbarKey };
@@ -154,21 +160,21 @@ const Route kRoutes[] = {
     {Road::Shortcut, "mnuCalcu1", Qt::Key_F6, kCalculator},
     {Road::ToolbarKey, "Cal", {}, kCalculator},
     {Road::Item, "mnuCalcu", {}, kCalculator},
-    {Road::Item, "mnuNota", {}, option("mnuNota")},
-    {Road::Shortcut, "mnuNota", Qt::Key_F7, option("mnuNota")},
-    {Road::ToolbarKey, "Not", {}, option("mnuNota")},
-    {Road::Item, "mnuVisible1", {}, option("mnuVisible")},
-    {Road::Shortcut, "mnuVisible1", Qt::Key_F8, option("mnuVisible")},
-    {Road::ToolbarKey, "Sie", {}, option("mnuVisible")},
-    {Road::Item, "mnuVisible", {}, option("mnuVisible1")},
-    {Road::Item, "mnuIgualacero", {}, option("mnuIgualacero")},
-    {Road::Shortcut, "mnuIgualacero", Qt::Key_F9, option("mnuIgualacero")},
-    {Road::ToolbarKey, "Si=0", {}, option("mnuIgualacero")},
-    {Road::Item, "mnusimpli", {}, option("mnusimpli")},
-    {Road::Shortcut, "mnusimpli", Qt::Key_F11, option("mnusimpli")},
-    {Road::ToolbarKey, "Sim", {}, option("mnusimpli")},
-    {Road::Item, "mnuAvanzado", {}, option("mnuAvanzado")},
-    {Road::ToolbarKey, "Ava", {}, option("mnuAvanzado")},
+    {Road::Item, "mnuNota", {}, option("mnuNota", "Not")},
+    {Road::Shortcut, "mnuNota", Qt::Key_F7, option("mnuNota", "Not")},
+    {Road::ToolbarKey, "Not", {}, option("mnuNota", "Not")},
+    {Road::Item, "mnuVisible1", {}, option("mnuVisible", "Sie")},
+    {Road::Shortcut, "mnuVisible1", Qt::Key_F8, option("mnuVisible", "Sie")},
+    {Road::ToolbarKey, "Sie", {}, option("mnuVisible", "Sie")},
+    {Road::Item, "mnuVisible", {}, option("mnuVisible1", "Sie")},
+    {Road::Item, "mnuIgualacero", {}, option("mnuIgualacero", "Si=0")},
+    {Road::Shortcut, "mnuIgualacero", Qt::Key_F9, option("mnuIgualacero", "Si=0")},
+    {Road::ToolbarKey, "Si=0", {}, option("mnuIgualacero", "Si=0")},
+    {Road::Item, "mnusimpli", {}, option("mnusimpli", "Sim")},
+    {Road::Shortcut, "mnusimpli", Qt::Key_F11, option("mnusimpli", "Sim")},
+    {Road::ToolbarKey, "Sim", {}, option("mnusimpli", "Sim")},
+    {Road::Item, "mnuAvanzado", {}, option("mnuAvanzado", "Ava")},
+    {Road::ToolbarKey, "Ava", {}, option("mnuAvanzado", "Ava")},
     {Road::Item, "mnuAcerca", {}, kAbout},
     {Road::ToolbarKey, "Ace", {}, kAbout},
 };
