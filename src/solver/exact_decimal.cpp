@@ -1,0 +1,81 @@
+#include "solver/exact_decimal.h"
+
+#include "solver/number_text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace trx {
+
+namespace {
+
+// Typed exponents beyond this can only belong to a zero (any other value would
+// have failed the numeric test's range check), so they are clamped here.
+constexpr long kExponentLimit = 1'000'000'000L;
+
+long typedExponent(std::string_view digits)
+{
+    bool negative = false;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    long exponent = 0;
+    for (const char digit : digits) {
+        exponent = std::min(kExponentLimit, exponent * 10 + (digit - '0'));
+    }
+    return negative ? -exponent : exponent;
+}
+
+mpz_class powerOfTen(unsigned long exponent)
+{
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+    return power;
+}
+
+}  // namespace
+
+mpq_class ExactDecimal::toRational() const
+{
+    if (exponent >= 0) {
+        return mpq_class(significand * powerOfTen(static_cast<unsigned long>(exponent)));
+    }
+    mpq_class value(significand, powerOfTen(static_cast<unsigned long>(-exponent)));
+    value.canonicalize();
+    return value;
+}
+
+std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separator)
+{
+    if (!isNumeric(text, separator)) {
+        return std::nullopt;
+    }
+    const std::size_t exponentMark = text.find_first_of("Ee");
+    const std::string_view mantissa = text.substr(0, exponentMark);
+    long exponent = exponentMark == std::string_view::npos ? 0 : typedExponent(text.substr(exponentMark + 1));
+
+    std::string digits;
+    bool afterSeparator = false;
+    for (const char ch : mantissa) {
+        if (ch == separator) {
+            afterSeparator = true;
+        } else if (ch >= '0' && ch <= '9') {
+            digits += ch;
+            exponent -= afterSeparator ? 1 : 0;
+        }
+    }
+    const std::size_t lastNonZero = digits.find_last_not_of('0');
+    if (lastNonZero == std::string::npos) {
+        return ExactDecimal{};
+    }
+    exponent += static_cast<long>(digits.size() - 1 - lastNonZero);
+    digits.erase(lastNonZero + 1);
+    ExactDecimal value{mpz_class(digits, 10), exponent};
+    if (mantissa.front() == '-') {
+        value.significand = -value.significand;
+    }
+    return value;
+}
+
+}  // namespace trx
