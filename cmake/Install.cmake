@@ -16,6 +16,8 @@ install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${TRX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TRX_ICON_SVG} DESTINATION ${TRX_ICON_DIR}/scalable/apps RENAME ${TRX_APP_ID}.svg)
+# The licence, in the machine-readable form Debian reads.
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
 
 # Desktops without SVG support, and small sizes in menus, use the PNGs.
 set(icon_pngs)

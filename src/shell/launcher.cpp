@@ -45,7 +45,7 @@ void Form1::mnuCalcu_Click()
 void Form1::mnuAcerca_Click()
 {
     platform_->aboutBox(this, QStringLiteral("Trinomix"),
-                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4")
+                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4\r\nLicencia: GPL-3.0-or-later")
                             .arg(kProgramHandle)
                             .arg(TRX_VERSION_MAJOR)
                             .arg(TRX_VERSION_MINOR)
