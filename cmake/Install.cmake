@@ -4,8 +4,8 @@
 
 include(GNUInstallDirs)
 
-# Reverse-DNS of the project's address, trinomix.example.org; the desktop
-# entry, the icons and the metainfo are all named after it.
+# The desktop entry, the icons and the metainfo are all named after the
+# application id, which stays the same whatever TRX_HOMEPAGE says.
 set(TRX_APP_ID org.example.trinomix.Trinomix)
 # One picture for the window and the menus: the window's own icon.
 set(TRX_ICON_SVG ${PROJECT_SOURCE_DIR}/src/shell/icons/trinomix.svg)
@@ -14,10 +14,14 @@ set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${TRX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo and the copyright file carry the project's address.
+set(TRX_METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${TRX_APP_ID}.metainfo.xml)
+configure_file(data/${TRX_APP_ID}.metainfo.xml.in ${TRX_METAINFO} @ONLY)
+configure_file(data/copyright.in copyright @ONLY)
+install(FILES ${TRX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TRX_ICON_SVG} DESTINATION ${TRX_ICON_DIR}/scalable/apps RENAME ${TRX_APP_ID}.svg)
 # The licence, in the machine-readable form Debian reads.
-install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
 
 # Desktops without SVG support, and small sizes in menus, use the PNGs.
 set(icon_pngs)
@@ -50,7 +54,7 @@ if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
   endif()
   if(TRX_APPSTREAMCLI)
     add_test(NAME metainfo_is_valid
-      COMMAND ${TRX_APPSTREAMCLI} validate --no-net ${PROJECT_SOURCE_DIR}/data/${TRX_APP_ID}.metainfo.xml)
+      COMMAND ${TRX_APPSTREAMCLI} validate --no-net ${TRX_METAINFO})
   else()
     message(STATUS "appstreamcli not found (appstream): the metainfo file is not checked")
   endif()
@@ -63,6 +67,7 @@ if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
       -DAPP_ID=${TRX_APP_ID}
       "-DICON_SIZES=${TRX_ICON_SIZES}"
       -DVERSION=${PROJECT_VERSION}
+      -DHOMEPAGE=${TRX_HOMEPAGE}
       -P ${PROJECT_SOURCE_DIR}/tools/check_installed_files.cmake)
   # The README's picture: the sample must still solve on the current window
   # without raising any box.
@@ -80,7 +85,7 @@ set(CPACK_PACKAGE_DESCRIPTION "Trinomix solves a·x² + b·x + c = d in a small 
 solutions as decimal numbers, in scientific notation and in exact form:
 fractions before and after reduction, the square root of the discriminant,
 or complex numbers with the imaginary unit. Its interface is in Spanish.")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://trinomix.example.org)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TRX_HOMEPAGE})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipo Trinomix")

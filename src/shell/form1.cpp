@@ -58,7 +58,7 @@ void setBackground(QWidget* widget, const QColor& colour)
 }  // namespace
 
 const QString Form1::kProgramHandle = QStringLiteral("Equipo Trinomix");
-const QString Form1::kProjectAddress = QStringLiteral("https://trinomix.example.org");
+const QString Form1::kProjectAddress = QStringLiteral(TRX_HOMEPAGE);
 
 Form1::Form1() : ownedPlatform_(std::make_unique<QtPlatform>()), platform_(ownedPlatform_.get())
 {

@@ -45,11 +45,12 @@ void Form1::mnuCalcu_Click()
 void Form1::mnuAcerca_Click()
 {
     platform_->aboutBox(this, QStringLiteral("Trinomix"),
-                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4\r\nLicencia: GPL-3.0-or-later")
+                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4\r\nLicencia: GPL-3.0-or-later\r\n%5")
                             .arg(kProgramHandle)
                             .arg(TRX_VERSION_MAJOR)
                             .arg(TRX_VERSION_MINOR)
-                            .arg(TRX_VERSION_PATCH),
+                            .arg(TRX_VERSION_PATCH)
+                            .arg(kProjectAddress),
                         windowIcon());
 }
 

@@ -105,12 +105,14 @@ TEST(RealLaunch, FailuresAreToldApart)
         EXPECT_EQ(platform.launch(QString::fromUtf8(command)), outcome) << command;
 }
 
-TEST(AboutBox, NamesTheProgramItsVersionAndLicence)
+TEST(AboutBox, NamesTheProgramItsVersionLicenceAndAddress)
 {
     WindowHarness window;
     window.action(QStringLiteral("mnuAcerca"))->trigger();
     ASSERT_EQ(window.platform.aboutTexts.size(), 1u);
-    EXPECT_EQ(window.platform.aboutTexts[0], QStringLiteral("Trinomix\nAutor: Equipo Trinomix\r\nVersión: 2.2.12\r\nLicencia: GPL-3.0-or-later"));
+    EXPECT_EQ(window.platform.aboutTexts[0],
+              QStringLiteral("Trinomix\nAutor: Equipo Trinomix\r\nVersión: 2.2.12\r\nLicencia: GPL-3.0-or-later\r\n") +
+                  Form1::kProjectAddress);
 }
 
 }  // namespace
