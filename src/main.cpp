@@ -1,3 +1,4 @@
+#include "shell/command_line.h"
 #include "shell/form1.h"
 #include "shell/qt_platform.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1)
+        return answerCommandLine(argc, argv);
     QApplication app(argc, argv);
     prepareApplication();
     Form1 window;
