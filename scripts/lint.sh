@@ -4,7 +4,7 @@
 # missing.  Run from anywhere; exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh clang-format clang-tidy
+bash scripts/install-deps.sh lint
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 

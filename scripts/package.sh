@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # CPack's .deb generator: dpkg-shlibdeps (dpkg-dev) finds the libraries the
 # program needs, and it tells binaries apart with file.
-bash scripts/install-deps.sh dpkg-dev file
+bash scripts/install-deps.sh package
 
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTRX_BUILD_BENCHMARKS=OFF
 cmake --build build/package

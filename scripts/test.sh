@@ -6,7 +6,7 @@
 # display is needed.  The last line counts the tests of all three runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test package
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
