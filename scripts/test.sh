@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test three ways: the
-# normal build with warnings as errors, the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (any report fails its test), and a short run of
-# each fuzz target over its seed corpus.  The window tests run offscreen: no
-# display is needed.  The last line counts the tests of all three runs.
+# Installs what is missing, then builds and runs every test four ways: the
+# normal build with warnings as errors, a build without X11 and without the
+# benchmarks (what a Wayland-only system, macOS or Windows builds), the
+# build with AddressSanitizer and UndefinedBehaviorSanitizer (any report
+# fails its test), and a short run of each fuzz target over its seed corpus.
+# The window tests run offscreen: no display is needed.  The last line
+# counts the tests of all the runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test package
@@ -26,6 +28,11 @@ run_suite() {
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON
 cmake --build build/test -j "$jobs"
 run_suite "Tests" build/test
+
+cmake -S . -B build/portable -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON -DTRX_WITH_X11=OFF \
+  -DTRX_BUILD_BENCHMARKS=OFF
+cmake --build build/portable -j "$jobs"
+run_suite "Tests without X11 and without benchmarks" build/portable
 
 # A leak fails its test like any other report.
 export ASAN_OPTIONS=detect_leaks=1

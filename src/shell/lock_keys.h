@@ -7,5 +7,6 @@ struct LockStates {
 };
 
 // Read from the X server's keyboard indicators; both off where there is no
-// X display (offscreen, Wayland without XWayland).
+// X display (offscreen, Wayland without XWayland) and in a build without
+// X11 (macOS, Windows, or configured with TRX_WITH_X11=OFF).
 LockStates readLockStates();
