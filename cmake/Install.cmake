@@ -14,11 +14,37 @@ set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The metainfo and the copyright file carry the project's address.
+# A placeholder, like the address, until the project has a mailbox.
+set(TRX_CONTACT "Equipo Trinomix <trinomix@example.org>" CACHE STRING
+    "Who answers for the package: its maintainer and the copyright file's contact")
+
+# The metainfo, the copyright file and the manual page carry the project's
+# address.
 set(TRX_METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${TRX_APP_ID}.metainfo.xml)
 configure_file(data/${TRX_APP_ID}.metainfo.xml.in ${TRX_METAINFO} @ONLY)
 configure_file(data/copyright.in copyright @ONLY)
 install(FILES ${TRX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page and Debian's changelog, compressed as Debian wants them:
+# gzip at its best, without the time stamp that would make every build
+# differ.
+if(UNIX)
+  configure_file(data/trinomix.1.in man/trinomix.1 @ONLY)
+  configure_file(data/changelog.in doc/changelog @ONLY)
+  find_program(TRX_GZIP gzip REQUIRED)
+  set(compressed)
+  foreach(file man/trinomix.1 doc/changelog)
+    set(gz ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    add_custom_command(OUTPUT ${gz}
+      COMMAND ${TRX_GZIP} -9nkf ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      VERBATIM)
+    list(APPEND compressed ${gz})
+  endforeach()
+  add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/trinomix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
+endif()
 install(FILES ${TRX_ICON_SVG} DESTINATION ${TRX_ICON_DIR}/scalable/apps RENAME ${TRX_APP_ID}.svg)
 # The licence, in the machine-readable form Debian reads.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
@@ -88,7 +114,7 @@ or complex numbers with the imaginary unit. Its interface is in Spanish.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${TRX_HOMEPAGE})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipo Trinomix")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRX_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)

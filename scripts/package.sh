@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/package/trinomix_<version>_<arch>.deb,
-# installing first whatever is missing to build it.  Install the result with
+# installing first whatever is missing to build it, and checks it with
+# lintian: any error or warning fails the script.  Install the result with
 #   sudo apt-get install ./build/package/trinomix_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,4 +13,5 @@ cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=
 cmake --build build/package
 rm -f build/package/trinomix_*.deb
 (cd build/package && cpack -G DEB)
+lintian --fail-on error,warning build/package/trinomix_*.deb
 ls build/package/trinomix_*.deb

@@ -3,7 +3,8 @@
 # normal build with warnings as errors, a build without X11 and without the
 # benchmarks (what a Wayland-only system, macOS or Windows builds), the
 # build with AddressSanitizer and UndefinedBehaviorSanitizer (any report
-# fails its test), and a short run of each fuzz target over its seed corpus.
+# fails its test), and a short run of each fuzz target over its seed corpus;
+# last, it builds the Debian package and checks it with lintian.
 # The window tests run offscreen: no display is needed.  The last line
 # counts the tests of all the runs.
 set -euo pipefail
@@ -45,6 +46,9 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DBUILD_TESTING=OFF -DTRX_BUILD_BENCHMARKS=OFF
 cmake --build build/fuzz -j "$jobs" --target trx_fuzz_number_text trx_fuzz_solve trx_fuzz_keys
 run_suite "Fuzz targets over their seed corpora" build/fuzz/fuzz
+
+echo "==== Debian package, checked by lintian"
+bash scripts/package.sh || failed=1
 
 # ctest closes each run with "N% tests passed, F tests failed out of T".
 awk '/tests failed out of/ { failed += $4; total += $NF }

@@ -3,7 +3,7 @@
 # refer to each other and to the program by the right names, that each PNG
 # icon has the size its folder claims, and that the metainfo's newest release
 # is the version being built, and that the metainfo gives the project's
-# address.
+# address; the changelog's newest entry is that version as well.
 #
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DAPP_ID=...
 #         -DICON_SIZES=16;22;... -DVERSION=x.y.z -DHOMEPAGE=https://...
@@ -25,7 +25,7 @@ set(desktop_entry ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
 foreach(path ${BINDIR}/trinomix ${DATADIR}/applications/${APP_ID}.desktop
              ${DATADIR}/metainfo/${APP_ID}.metainfo.xml ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
-             ${DATADIR}/doc/trinomix/copyright)
+             ${DATADIR}/doc/trinomix/copyright ${DATADIR}/man/man1/trinomix.1.gz)
   if(NOT EXISTS ${PREFIX}/${path})
     problem("not installed: ${path}")
   endif()
@@ -74,6 +74,14 @@ if(EXISTS ${metainfo})
   # Releases are listed newest first.
   if(NOT text MATCHES "<release version=\"([^\"]*)\"" OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
     problem("the metainfo's newest release is '${CMAKE_MATCH_1}', the program is ${VERSION}")
+  endif()
+endif()
+
+# Debian's changelog, on Unix systems: its newest entry is this version too.
+if(EXISTS ${BUILD_DIR}/doc/changelog)
+  file(STRINGS ${BUILD_DIR}/doc/changelog newest LIMIT_COUNT 1)
+  if(NOT newest MATCHES "^trinomix \\(${VERSION}\\) ")
+    problem("the changelog's newest entry is '${newest}', the program is ${VERSION}")
   endif()
 endif()
 
