@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test four ways: the
-# normal build with warnings as errors, a build without X11 and without the
-# benchmarks (what a Wayland-only system, macOS or Windows builds), the
-# build with AddressSanitizer and UndefinedBehaviorSanitizer (any report
-# fails its test), and a short run of each fuzz target over its seed corpus;
-# last, it builds the Debian package and checks it with lintian.
-# The window tests run offscreen: no display is needed.  The last line
-# counts the tests of all the runs.
+# Installs what is missing, checks that every source file carries the
+# licence line, then builds and runs every test four ways: the normal build
+# with warnings as errors, a build without X11 and without the benchmarks
+# (what a Wayland-only system, macOS or Windows builds), the build with
+# AddressSanitizer and UndefinedBehaviorSanitizer (any report fails its
+# test), and a short run of each fuzz target over its seed corpus; last, it
+# builds the Debian package and checks it with lintian.  The window tests
+# run offscreen: no display is needed.  The last line counts the tests of
+# all the runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test package
@@ -25,6 +26,9 @@ run_suite() {
     failed=1
   fi
 }
+
+echo "==== Licence lines"
+bash scripts/check-licence-lines.sh || failed=1
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON
 cmake --build build/test -j "$jobs"
