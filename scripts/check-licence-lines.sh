@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 status=0
 while IFS= read -r file; do
-  if ! head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later'; then
+  if ! head -n 2 "$file" | grep -qE '^(//|#) SPDX-License-Identifier: GPL-3.0-or-later$'; then
     echo "no SPDX-License-Identifier: GPL-3.0-or-later line at the top of $file" >&2
     status=1
   fi

@@ -29,10 +29,8 @@ int answerCommandLine(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Trinomix"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(TRX_VERSION_MAJOR)
-                                                .arg(TRX_VERSION_MINOR)
-                                                .arg(TRX_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(TRX_VERSION_MAJOR).arg(TRX_VERSION_MINOR).arg(TRX_VERSION_PATCH));
     installQtSpanishTexts();
 
     QCommandLineParser parser;
@@ -53,6 +51,6 @@ int answerCommandLine(int argc, char* argv[])
         print(stdout, parser.helpText());
     else
         print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                   QCoreApplication::applicationVersion()));
+                                                    QCoreApplication::applicationVersion()));
     return 0;
 }
