@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and packaging: the program with its desktop entry, theme icons
 # and AppStream metainfo (`cmake --install`), and the Debian package built by
 # CPack (`bash scripts/package.sh`).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming each one, when a source file (C++, CMake, shell or Python) of
 # the checkout lacks the licence line in its first two lines (the first may
 # be a #! line).  Files not yet committed count too; ignored ones do not.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages that Trinomix needs for the purposes
 # named as arguments, and only those that are missing:
 #   run      building and running the program (always included)

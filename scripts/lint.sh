@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the code's format (.clang-format) and runs clang-tidy (.clang-tidy)
 # over the program's sources.  Installs clang-format and clang-tidy when
 # missing.  Run from anywhere; exits non-zero on any finding.

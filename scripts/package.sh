@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/package/trinomix_<version>_<arch>.deb,
 # installing first whatever is missing to build it, and checks it with
 # lintian: any error or warning fails the script.  Install the result with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks that every source file carries the
 # licence line, then builds and runs every test four ways: the normal build
 # with warnings as errors, a build without X11 and without the benchmarks

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's answers to its command line, with no display to open a
 # window on: each case is the arguments, the exit status and a pattern for
 # what the program prints (the standard output, or the error output when the

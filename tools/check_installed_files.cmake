@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what the validators do
 # not: that the desktop integration files are where desktops look for them,
 # refer to each other and to the program by the right names, that each PNG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after a sample solve to a PNG, the picture in the
 // README:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edición commands: they act on whichever text box has the focus, with
 // the text box's own editing operations, and end with TratarError.  With the
 // focus elsewhere (a button) they have nothing to act on and fail with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke filter of the four coefficient fields.
 //
 // Every typed character passes through Text1_KeyPress before the field

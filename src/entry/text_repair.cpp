@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Focus tracking and repair of the coefficient fields.
 //
 // A field's text can change by roads the keystroke filter does not guard:

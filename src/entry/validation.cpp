@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validation of the four coefficient fields and the error reporting that
 // every command on them shares.
 

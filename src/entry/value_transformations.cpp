@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Opciones commands that replace a field's number by a function of
 // itself: times or over π, squared, raised to a power, its reciprocal.  A
 // failure leaves the field as it was and is reported by TratarError.

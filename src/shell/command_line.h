@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line.  The program takes no arguments of its own besides
 // --help and --version, which answer without opening a window, so they work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work handed to the desktop: the calculator, the About box and the
 // project's web page.
 

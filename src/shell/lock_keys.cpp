@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/lock_keys.h"
 
 #ifdef TRX_HAVE_X11

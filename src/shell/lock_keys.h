@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the Caps Lock and Num Lock keys, which Qt does not report.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement: centring, keeping the window above others, and the time
 // and date that a click on a status-bar panel puts in its tool tip.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: restoring the user's coefficients, position,
 // calculator path and options from the settings store, and the exit command
 // that writes them back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: the window side of the solver.  It clears the result
 // display, validates the fields, hands their texts to trx::solve and writes
 // back what it returns, then runs the command's error trap and finishing

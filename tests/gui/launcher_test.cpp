@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator launcher's dialogue, the About box and the real launches.
 
 #include "window_harness.h"
