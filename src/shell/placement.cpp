@@ -49,6 +49,6 @@ void Form1::StatusBar1_PanelClick(int panel)
     timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
     const QDateTime now = QDateTime::currentDateTime();
     StatusBar1->panel(panel)->setToolTip(
-        QStringLiteral("Son las %1 del día %2")
+        tr("Son las %1 del día %2")
             .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
 }
