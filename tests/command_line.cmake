@@ -9,6 +9,9 @@
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
+# In the program's own language.
+unset(ENV{LANGUAGE})
+set(ENV{LC_ALL} C.UTF-8)
 
 string(REPLACE "." "\\." version_pattern "${VERSION}")
 set(cases

@@ -19,7 +19,9 @@ void print(std::FILE* stream, const QString& text)
 
 int refuse(const QString& reason)
 {
-    print(stderr, QStringLiteral("trinomix: %1\nEscriba «trinomix --help» para ver las opciones.\n").arg(reason));
+    print(stderr,
+          QCoreApplication::translate("CommandLine", "trinomix: %1\nEscriba «trinomix --help» para ver las opciones.\n")
+              .arg(reason));
     return kUsageError;
 }
 
@@ -32,22 +34,24 @@ int answerCommandLine(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Trinomix"));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(TRX_VERSION_MAJOR).arg(TRX_VERSION_MINOR).arg(TRX_VERSION_PATCH));
-    installQtSpanishTexts();
+    installTranslations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Resuelve ecuaciones de segundo grado, a·x² + b·x + c = d, en una ventana."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Resuelve ecuaciones de segundo grado, a·x² + b·x + c = d, en una ventana."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Muestra esta ayuda y termina."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Muestra la versión del programa y termina."));
+                                  QCoreApplication::translate("CommandLine", "Muestra esta ayuda y termina."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Muestra la versión del programa y termina."));
     parser.addOption(help);
     parser.addOption(version);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Argumento no admitido «%1».").arg(parser.positionalArguments().first()));
+        return refuse(QCoreApplication::translate("CommandLine", "Argumento no admitido «%1».")
+                          .arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
         print(stdout, parser.helpText());
     else
