@@ -26,15 +26,17 @@ configure_file(data/${TRX_APP_ID}.metainfo.xml.in ${TRX_METAINFO} @ONLY)
 configure_file(data/copyright.in copyright @ONLY)
 install(FILES ${TRX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The manual page and Debian's changelog, compressed as Debian wants them:
+# The manual pages (Spanish, and English for English desktops) and Debian's
+# changelog, compressed as Debian wants them:
 # gzip at its best, without the time stamp that would make every build
 # differ.
 if(UNIX)
   configure_file(data/trinomix.1.in man/trinomix.1 @ONLY)
+  configure_file(data/trinomix.en.1.in man/en/trinomix.1 @ONLY)
   configure_file(data/changelog.in doc/changelog @ONLY)
   find_program(TRX_GZIP gzip REQUIRED)
   set(compressed)
-  foreach(file man/trinomix.1 doc/changelog)
+  foreach(file man/trinomix.1 man/en/trinomix.1 doc/changelog)
     set(gz ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
     add_custom_command(OUTPUT ${gz}
       COMMAND ${TRX_GZIP} -9nkf ${CMAKE_CURRENT_BINARY_DIR}/${file}
@@ -44,6 +46,7 @@ if(UNIX)
   endforeach()
   add_custom_target(compressed_docs ALL DEPENDS ${compressed})
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/trinomix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/en/trinomix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
 endif()
 install(FILES ${TRX_ICON_SVG} DESTINATION ${TRX_ICON_DIR}/scalable/apps RENAME ${TRX_APP_ID}.svg)

@@ -26,7 +26,8 @@ set(desktop_entry ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
 foreach(path ${BINDIR}/trinomix ${DATADIR}/applications/${APP_ID}.desktop
              ${DATADIR}/metainfo/${APP_ID}.metainfo.xml ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
-             ${DATADIR}/doc/trinomix/copyright ${DATADIR}/man/man1/trinomix.1.gz)
+             ${DATADIR}/doc/trinomix/copyright ${DATADIR}/man/man1/trinomix.1.gz
+             ${DATADIR}/man/en/man1/trinomix.1.gz)
   if(NOT EXISTS ${PREFIX}/${path})
     problem("not installed: ${path}")
   endif()
