@@ -197,7 +197,7 @@ QString translationFor(const QStringList& uiLanguages)
         const QLocale::Language language = QLocale(name).language();
         if (language == QLocale::Spanish)
             return {};
-        const QString code = QLocale::languageToCode(language);
+        QString code = QLocale::languageToCode(language);
         if (QFileInfo::exists(QStringLiteral("%1/trinomix_%2.qm").arg(kOwnTranslations, code)))
             return code;
     }
