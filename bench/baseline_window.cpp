@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for our start-up: a bare QMainWindow with as many
 // widgets of each kind as the program's window (16 line edits, 17 labels,
 // 4 lines, 2 buttons), the same menus and actions, a 21-item toolbar with the

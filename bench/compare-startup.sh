@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program against the toolkit's floor: runs the program's
 # start-up probe and the bare baseline window alternately (offscreen, Release
 # build), each until its first paint, and prints the median wall time and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends a start-up measurement: the event loop quits once the window has been
 // painted for the first time, the moment the user sees it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, ending at the main window's first paint: the
 // same steps as src/main.cpp, so that its time and memory can be set against
 // the bare window of baseline_window.cpp.

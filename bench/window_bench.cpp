@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the real window, offscreen: one filtered keystroke into the
 // first coefficient field and one solve command, each from the event to the
 // last text it writes.  Build it Release and run it without a display:

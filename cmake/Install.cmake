@@ -1,11 +1,12 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and packaging: the program with its desktop entry, theme icons
 # and AppStream metainfo (`cmake --install`), and the Debian package built by
 # CPack (`bash scripts/package.sh`).
 
 include(GNUInstallDirs)
 
-# Reverse-DNS of the project's address, trinomix.example.org; the desktop
-# entry, the icons and the metainfo are all named after it.
+# The desktop entry, the icons and the metainfo are all named after the
+# application id, which stays the same whatever TRX_HOMEPAGE says.
 set(TRX_APP_ID org.example.trinomix.Trinomix)
 # One picture for the window and the menus: the window's own icon.
 set(TRX_ICON_SVG ${PROJECT_SOURCE_DIR}/src/shell/icons/trinomix.svg)
@@ -14,8 +15,43 @@ set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${TRX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# A placeholder, like the address, until the project has a mailbox.
+set(TRX_CONTACT "Equipo Trinomix <trinomix@example.org>" CACHE STRING
+    "Who answers for the package: its maintainer and the copyright file's contact")
+
+# The metainfo, the copyright file and the manual page carry the project's
+# address.
+set(TRX_METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${TRX_APP_ID}.metainfo.xml)
+configure_file(data/${TRX_APP_ID}.metainfo.xml.in ${TRX_METAINFO} @ONLY)
+configure_file(data/copyright.in copyright @ONLY)
+install(FILES ${TRX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual pages (Spanish, and English for English desktops) and Debian's
+# changelog, compressed as Debian wants them:
+# gzip at its best, without the time stamp that would make every build
+# differ.
+if(UNIX)
+  configure_file(data/trinomix.1.in man/trinomix.1 @ONLY)
+  configure_file(data/trinomix.en.1.in man/en/trinomix.1 @ONLY)
+  configure_file(data/changelog.in doc/changelog @ONLY)
+  find_program(TRX_GZIP gzip REQUIRED)
+  set(compressed)
+  foreach(file man/trinomix.1 man/en/trinomix.1 doc/changelog)
+    set(gz ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    add_custom_command(OUTPUT ${gz}
+      COMMAND ${TRX_GZIP} -9nkf ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      VERBATIM)
+    list(APPEND compressed ${gz})
+  endforeach()
+  add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/trinomix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/en/trinomix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
+endif()
 install(FILES ${TRX_ICON_SVG} DESTINATION ${TRX_ICON_DIR}/scalable/apps RENAME ${TRX_APP_ID}.svg)
+# The licence, in the machine-readable form Debian reads.
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trinomix)
 
 # Desktops without SVG support, and small sizes in menus, use the PNGs.
 set(icon_pngs)
@@ -48,7 +84,7 @@ if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
   endif()
   if(TRX_APPSTREAMCLI)
     add_test(NAME metainfo_is_valid
-      COMMAND ${TRX_APPSTREAMCLI} validate --no-net ${PROJECT_SOURCE_DIR}/data/${TRX_APP_ID}.metainfo.xml)
+      COMMAND ${TRX_APPSTREAMCLI} validate --no-net ${TRX_METAINFO})
   else()
     message(STATUS "appstreamcli not found (appstream): the metainfo file is not checked")
   endif()
@@ -61,6 +97,7 @@ if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
       -DAPP_ID=${TRX_APP_ID}
       "-DICON_SIZES=${TRX_ICON_SIZES}"
       -DVERSION=${PROJECT_VERSION}
+      -DHOMEPAGE=${TRX_HOMEPAGE}
       -P ${PROJECT_SOURCE_DIR}/tools/check_installed_files.cmake)
   # The README's picture: the sample must still solve on the current window
   # without raising any box.
@@ -78,10 +115,10 @@ set(CPACK_PACKAGE_DESCRIPTION "Trinomix solves a·x² + b·x + c = d in a small 
 solutions as decimal numbers, in scientific notation and in exact form:
 fractions before and after reduction, the square root of the discriminant,
 or complex numbers with the imaginary unit. Its interface is in Spanish.")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://trinomix.example.org)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TRX_HOMEPAGE})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipo Trinomix")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRX_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sanitizer and fuzzing builds.
 #
 # TRX_SANITIZE builds every target with AddressSanitizer (LeakSanitizer

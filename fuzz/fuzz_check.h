@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuzz targets' assertion: a broken property aborts the run, so that
 // libFuzzer keeps the input that broke it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key sequences into the real window: each input byte is one step of a user
 // session (a key, a paste, a move to another field, a solve) on a fresh
 // window, offscreen; a broken property of the fields aborts the run.

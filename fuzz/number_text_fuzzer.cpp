@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the numeric test and the texts written from numbers: every text
 // that passes must convert back to a text that passes again, with the same
 // value to fifteen digits, under either decimal separator.

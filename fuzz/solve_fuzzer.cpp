@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the solver with four arbitrary coefficient texts (the input split at
 // its first three line breaks), under both decimal separators and both
 // settings of the complex-root simplification.  Every run must end in one of

@@ -1,18 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building and testing Trinomix
-# needs, and only those that are missing.  Packages named as arguments are
-# installed as well (the packaging and lint scripts need a few more).
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian/Ubuntu packages that Trinomix needs for the purposes
+# named as arguments, and only those that are missing:
+#   run      building and running the program (always included)
+#   test     the tests, sanitizer build, benchmarks and fuzz targets
+#   package  building and checking the .deb
+#   lint     the format and clang-tidy checks
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libx11-dev
+  qt6-base-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools  # the program's translations (Qt Linguist's CMake support, lupdate, lrelease)
+  qt6-translations-l10n  # Qt's own texts (menus of the fields, --help) in Spanish
   libgmp-dev  # exact arithmetic
-  libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
-  desktop-file-utils appstream fonts-liberation2  # validating the desktop files; the look of the screenshot
-  "$@"
+  libx11-dev  # Caps Lock and Num Lock in the status bar
+  libxkbcommon-dev  # Qt's CMake files look for it
+  fonts-liberation2  # the metrics of Arial, for which the window is laid out
 )
+for purpose in "$@"; do
+  case $purpose in
+    run) ;;
+    test)
+      packages+=(
+        libgtest-dev libbenchmark-dev
+        clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
+        desktop-file-utils appstream  # validating the desktop files
+      ) ;;
+    package) packages+=(dpkg-dev file lintian) ;;  # CPack's .deb generator and its check
+    lint) packages+=(clang-format clang-tidy) ;;
+    *) echo "install-deps.sh: unknown purpose '$purpose' (run, test, package or lint)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the code's format (.clang-format) and runs clang-tidy (.clang-tidy)
 # over the program's sources.  Installs clang-format and clang-tidy when
 # missing.  Run from anywhere; exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh clang-format clang-tidy
+bash scripts/install-deps.sh lint
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 

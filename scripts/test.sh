@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test three ways: the
-# normal build with warnings as errors, the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (any report fails its test), and a short run of
-# each fuzz target over its seed corpus.  The window tests run offscreen: no
-# display is needed.  The last line counts the tests of all three runs.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, checks that every source file carries the
+# licence line, then builds and runs every test four ways: the normal build
+# with warnings as errors, a build without X11 and without the benchmarks
+# (what a Wayland-only system, macOS or Windows builds), the build with
+# AddressSanitizer and UndefinedBehaviorSanitizer (any report fails its
+# test), and a short run of each fuzz target over its seed corpus; last, it
+# builds the Debian package and checks it with lintian.  The window tests
+# run offscreen: no display is needed.  The last line counts the tests of
+# all the runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test package
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -23,9 +28,17 @@ run_suite() {
   fi
 }
 
+echo "==== Licence lines"
+bash scripts/check-licence-lines.sh || failed=1
+
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON
 cmake --build build/test -j "$jobs"
 run_suite "Tests" build/test
+
+cmake -S . -B build/portable -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON -DTRX_WITH_X11=OFF \
+  -DTRX_BUILD_BENCHMARKS=OFF
+cmake --build build/portable -j "$jobs"
+run_suite "Tests without X11 and without benchmarks" build/portable
 
 # A leak fails its test like any other report.
 export ASAN_OPTIONS=detect_leaks=1
@@ -38,6 +51,9 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DBUILD_TESTING=OFF -DTRX_BUILD_BENCHMARKS=OFF
 cmake --build build/fuzz -j "$jobs" --target trx_fuzz_number_text trx_fuzz_solve trx_fuzz_keys
 run_suite "Fuzz targets over their seed corpora" build/fuzz/fuzz
+
+echo "==== Debian package, checked by lintian"
+bash scripts/package.sh || failed=1
 
 # ctest closes each run with "N% tests passed, F tests failed out of T".
 awk '/tests failed out of/ { failed += $4; total += $NF }

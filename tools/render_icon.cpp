@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a square SVG icon to a PNG of one size:
 //
 //   render_icon SOURCE.svg SIZE OUTPUT.png

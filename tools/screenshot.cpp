@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after a sample solve to a PNG, the picture in the
 // README:
 //
@@ -70,6 +71,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The README shows the program in its own language, whatever the desktop's.
+    qputenv("LANGUAGE", "es");
     QApplication app(argc, argv);
     prepareApplication();
     if (QApplication::arguments().size() != 2) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edición commands: they act on whichever text box has the focus, with
 // the text box's own editing operations, and end with TratarError.  With the
 // focus elsewhere (a button) they have nothing to act on and fail with
@@ -79,19 +80,19 @@ void Form1::mnuEdi_Click()
     const QString text = box->text();
     if (!selected.isEmpty() && selected == text) {
         mnuseleccionar->setEnabled(false);
-        mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
+        mnuseleccionar->setText(tr("&Seleccionar"));
         mnuCopiar->setEnabled(true);
         mnuCortar->setEnabled(true);
     } else if (!selected.isEmpty() || !text.isEmpty()) {
         mnuCopiar->setEnabled(true);
         mnuCortar->setEnabled(true);
         mnuseleccionar->setEnabled(true);
-        mnuseleccionar->setText(QStringLiteral("&Seleccionar (%1º)").arg(field));
+        mnuseleccionar->setText(tr("&Seleccionar (%1º)").arg(field));
     } else {
         mnuCopiar->setEnabled(false);
         mnuCortar->setEnabled(false);
         mnuseleccionar->setEnabled(false);
-        mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
+        mnuseleccionar->setText(tr("&Seleccionar"));
     }
 
     const QString clipboard = QApplication::clipboard()->text();
@@ -100,7 +101,7 @@ void Form1::mnuEdi_Click()
 
     const bool activeHasText = !activeField()->text().isEmpty();
     mnuBorrar1->setEnabled(activeHasText);
-    mnuBorrar1->setText(activeHasText ? QStringLiteral("&Borrar (%1º)").arg(field) : QStringLiteral("&Borrar"));
+    mnuBorrar1->setText(activeHasText ? tr("&Borrar (%1º)").arg(field) : tr("&Borrar"));
     mnuBorrarTodo->setEnabled(
         std::any_of(Text1.begin(), Text1.end(), [](const TextBox* f) { return !f->text().isEmpty(); }));
 }

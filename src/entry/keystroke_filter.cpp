@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke filter of the four coefficient fields.
 //
 // Every typed character passes through Text1_KeyPress before the field
@@ -153,7 +154,7 @@ void Form1::digitRule(int index, TypedKey& key)
     const int start = selectionStartOf(field);
     if (start != 0 && text.at(start - 1) == QLatin1Char('E')) {
         // An exponent needs its sign before its digits.
-        setStatusHint(QStringLiteral("Introduzca el signo"));
+        setStatusHint(tr("Introduzca el signo"));
         key.code = kCancelled;
         return;
     }
@@ -259,13 +260,13 @@ void Form1::ComprobarTecla()
     }
     TeclaAceptada = false;
     if (TeclaPendiente == QLatin1Char('E'))
-        MostrarError(QStringLiteral("¡¡No puede introducir un exponente(E)!!"));
+        MostrarError(tr("¡¡No puede introducir un exponente(E)!!"));
     else if (TeclaPendiente == separator)
-        MostrarError(QStringLiteral("¡¡No puede introducir un separador decimal(%1)!!").arg(separator));
+        MostrarError(tr("¡¡No puede introducir un separador decimal(%1)!!").arg(separator));
     else if (TeclaPendiente == QLatin1Char('-'))
-        MostrarError(QStringLiteral("¡¡No puede introducir un menos(-)!!"));
+        MostrarError(tr("¡¡No puede introducir un menos(-)!!"));
     else
-        MostrarError(QStringLiteral("¡¡No puede introducir un más(+)!!"));
+        MostrarError(tr("¡¡No puede introducir un más(+)!!"));
 }
 
 void Form1::ComprobarSeparador()

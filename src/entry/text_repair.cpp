@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Focus tracking and repair of the coefficient fields.
 //
 // A field's text can change by roads the keystroke filter does not guard:
@@ -88,8 +89,7 @@ void Form1::Text1_Change(int index)
     const QString clipboard = QApplication::clipboard()->text();
     if (clipboard.isEmpty() || trx::isNumeric(clipboard.toStdString(), SeparadorDecimal))
         return;
-    MostrarError(
-        QStringLiteral("Valor actual del texto (%1) no válido\r\nSe procede a reparar el texto.").arg(index + 1));
+    MostrarError(tr("Valor actual del texto (%1) no válido\r\nSe procede a reparar el texto.").arg(index + 1));
     field->setText(valueText());
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validation of the four coefficient fields and the error reporting that
 // every command on them shares.
 
@@ -43,11 +44,11 @@ void Form1::ComprobarDatos()
             DatosNoValidos = false;
             continue;
         }
-        MostrarError(QStringLiteral("Texto numérico %1 no válido. Este error puede deberse a que hay uno o más "
-                                    "caracteres no válidos en el cuadro de texto.\r\nCompruebe que el número está "
-                                    "entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para "
-                                    "valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para "
-                                    "valores positivos.")
+        MostrarError(tr("Texto numérico %1 no válido. Este error puede deberse a que hay uno o más "
+                        "caracteres no válidos en el cuadro de texto.\r\nCompruebe que el número está "
+                        "entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para "
+                        "valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para "
+                        "valores positivos.")
                          .arg(i + 1));
         DatosNoValidos = true;
         CampoError = i;
@@ -68,7 +69,7 @@ void Form1::EnfocarError()
 
 void Form1::MostrarError(const QString& message)
 {
-    platform_->messageBox(this, message, QStringLiteral("Error"), Platform::Icon::Critical);
+    platform_->messageBox(this, message, tr("Error"), Platform::Icon::Critical);
 }
 
 void Form1::TratarError(trx::ErrorCode pending)
@@ -87,15 +88,15 @@ void Form1::TratarError(trx::ErrorCode pending)
         mnuCortar->setEnabled(false);
         mnuCopiar->setEnabled(false);
         mnuBorrar1->setEnabled(false);
-        mnuBorrar1->setText(QStringLiteral("&Borrar"));
+        mnuBorrar1->setText(tr("&Borrar"));
         mnuBorrarTodo->setEnabled(false);
         mnuseleccionar->setEnabled(false);
-        mnuseleccionar->setText(QStringLiteral("&Seleccionar"));
+        mnuseleccionar->setText(tr("&Seleccionar"));
         mnuElv->menuAction()->setEnabled(false);
         mnuInvertir->setEnabled(false);
         return;
     default:
-        MostrarError(QStringLiteral("Error: No se puede continuar con la operación"));
+        MostrarError(tr("Error: No se puede continuar con la operación"));
         return;
     }
 }

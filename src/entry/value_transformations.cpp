@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Opciones commands that replace a field's number by a function of
 // itself: times or over π, squared, raised to a power, its reciprocal.  A
 // failure leaves the field as it was and is reported by TratarError.
@@ -94,11 +95,11 @@ void Form1::mnuElevar_Click()
 {
     const QString stored = setting("Elev", QStringLiteral("3"));
     const QString answer = platform_->inputBox(
-        this, QStringLiteral("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)"),
-        QStringLiteral("Atención"), stored);
+        this, tr("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)"), tr("Atención"),
+        stored);
     const std::optional<double> exponent = trx::parseNumber(answer.toStdString(), SeparadorDecimal);
     if (!exponent) {
-        MostrarError(QStringLiteral("Valor no válido u Operación cancelada."));
+        MostrarError(tr("Valor no válido u Operación cancelada."));
         return;
     }
     TextBox* field = activeField();
@@ -128,10 +129,10 @@ void Form1::mnuInvertir_Click()
 void Form1::mnuOpci_Click()
 {
     const QString field = activeFieldNumber();
-    mnuPorpi->setText(QStringLiteral("&Multiplicar por PI (%1º)").arg(field));
-    mnuDivipi->setText(QStringLiteral("&Dividir entre PI (%1º)").arg(field));
-    mnuInvertir->setText(QStringLiteral("&Invertir 1/X (%1º)").arg(field));
-    mnuElevar->setText(QStringLiteral("&Y (%1º)").arg(field));
+    mnuPorpi->setText(tr("&Multiplicar por PI (%1º)").arg(field));
+    mnuDivipi->setText(tr("&Dividir entre PI (%1º)").arg(field));
+    mnuInvertir->setText(tr("&Invertir 1/X (%1º)").arg(field));
+    mnuElevar->setText(tr("&Y (%1º)").arg(field));
     mnuEleva2->setText(QStringLiteral("&2 (%1º)").arg(field));
     const bool hasValue = !activeField()->text().isEmpty();
     mnuPi->menuAction()->setEnabled(hasValue);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two display formats of the scientific-notation option.  Both take a
 // text and return its reformatted text; a text that is not a number (see

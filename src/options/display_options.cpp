@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options of the Opciones menu, the scientific copies of the
 // numeric solutions, and the linear-term switch.
 //

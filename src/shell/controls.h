@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of control the main window is made of, on top of Qt's widgets:
 // a text box that reports the events the window reacts to, a label that

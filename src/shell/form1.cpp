@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form1.h"
 
 #include "shell/qt_platform.h"
@@ -58,7 +59,7 @@ void setBackground(QWidget* widget, const QColor& colour)
 }  // namespace
 
 const QString Form1::kProgramHandle = QStringLiteral("Equipo Trinomix");
-const QString Form1::kProjectAddress = QStringLiteral("https://trinomix.example.org");
+const QString Form1::kProjectAddress = QStringLiteral(TRX_HOMEPAGE);
 
 Form1::Form1() : ownedPlatform_(std::make_unique<QtPlatform>()), platform_(ownedPlatform_.get())
 {
@@ -178,7 +179,7 @@ void Form1::createControls()
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("X²"));
     place(Label2, 1920, 735, 345, 285);
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("X"));
-    Label3->setToolTip(QStringLiteral("Clic: pone o quita un valor de X."));
+    Label3->setToolTip(tr("Clic: pone o quita un valor de X."));
     place(Label3, 4320, 735, 345, 285);
     for (ClickLabel* x : {Label2, Label3}) {
         x->setFont(sansFont(8.25, true));
@@ -187,9 +188,9 @@ void Form1::createControls()
     }
 
     // Numeric solutions.
-    Lblsol1 = label(QStringLiteral("Lblsol1"), QStringLiteral("Solución 1:"));
+    Lblsol1 = label(QStringLiteral("Lblsol1"), tr("Solución 1:"));
     place(Lblsol1, 120, 1095, 795, 195);
-    Lblsol2 = label(QStringLiteral("Lblsol2"), QStringLiteral("Solución 2:"));
+    Lblsol2 = label(QStringLiteral("Lblsol2"), tr("Solución 2:"));
     place(Lblsol2, 120, 2055, 795, 195);
     Label4 = textBox(QStringLiteral("Label4"));
     place(Label4, 960, 1035, 2295, 285);
@@ -233,10 +234,10 @@ void Form1::createControls()
     }
 
     // Buttons and link.
-    CmdCal = new QPushButton(QStringLiteral("&Calcular"), client);
+    CmdCal = new QPushButton(tr("&Calcular"), client);
     CmdCal->setObjectName(QStringLiteral("CmdCal"));
     place(CmdCal, 8280, 1695, 1215, 435);
-    CmdSal = new QPushButton(QStringLiteral("&Salir"), client);
+    CmdSal = new QPushButton(tr("&Salir"), client);
     CmdSal->setObjectName(QStringLiteral("CmdSal"));
     place(CmdSal, 8280, 2655, 1215, 375);
     for (QPushButton* button : {CmdCal, CmdSal})
@@ -271,26 +272,21 @@ void Form1::describeControls()
         control->setAccessibleName(name);
         control->setAccessibleDescription(description);
     };
-    describe(Text1[0], QStringLiteral("Coeficiente de x²"), QStringLiteral("Coeficiente a del término a·x²"));
-    describe(Text1[1], QStringLiteral("Coeficiente de x"), QStringLiteral("Coeficiente b del término b·x"));
-    describe(Text1[2], QStringLiteral("Término independiente"), QStringLiteral("Término constante c"));
-    describe(Text1[3], QStringLiteral("Lado derecho"), QStringLiteral("Valor d al otro lado del signo igual"));
-    describe(Label3, QStringLiteral("Término lineal"), QStringLiteral("Clic o Alt+X: pone o quita un valor de X."));
-    describe(Label1, QStringLiteral("Página web del proyecto"), QStringLiteral("Clic o F1: abre la página web"));
+    describe(Text1[0], tr("Coeficiente de x²"), tr("Coeficiente a del término a·x²"));
+    describe(Text1[1], tr("Coeficiente de x"), tr("Coeficiente b del término b·x"));
+    describe(Text1[2], tr("Término independiente"), tr("Término constante c"));
+    describe(Text1[3], tr("Lado derecho"), tr("Valor d al otro lado del signo igual"));
+    describe(Label3, tr("Término lineal"), tr("Clic o Alt+X: pone o quita un valor de X."));
+    describe(Label1, tr("Página web del proyecto"), tr("Clic o F1: abre la página web"));
     for (int i = 0; i < 2; ++i) {
-        const QString solution = QStringLiteral("solución %1").arg(i + 1);
-        describe(i == 0 ? Label4 : Label5, QStringLiteral("Solución %1").arg(i + 1),
-                 QStringLiteral("La %1 en forma decimal").arg(solution));
-        describe(i == 0 ? Text2 : Text3, QStringLiteral("Solución %1 en notación científica").arg(i + 1),
-                 QStringLiteral("Copia de la %1 en notación científica").arg(solution));
-        describe(Lblarri[i], QStringLiteral("Numerador de la %1").arg(solution),
-                 QStringLiteral("Forma exacta sin simplificar"));
-        describe(Lblaba[i], QStringLiteral("Denominador de la %1").arg(solution),
-                 QStringLiteral("Forma exacta sin simplificar"));
-        describe(Lblarri2[i], QStringLiteral("Numerador simplificado de la %1").arg(solution),
-                 QStringLiteral("Forma exacta simplificada"));
-        describe(lbl2[i], QStringLiteral("Denominador simplificado de la %1").arg(solution),
-                 QStringLiteral("Forma exacta simplificada"));
+        const QString solution = tr("solución %1").arg(i + 1);
+        describe(i == 0 ? Label4 : Label5, tr("Solución %1").arg(i + 1), tr("La %1 en forma decimal").arg(solution));
+        describe(i == 0 ? Text2 : Text3, tr("Solución %1 en notación científica").arg(i + 1),
+                 tr("Copia de la %1 en notación científica").arg(solution));
+        describe(Lblarri[i], tr("Numerador de la %1").arg(solution), tr("Forma exacta sin simplificar"));
+        describe(Lblaba[i], tr("Denominador de la %1").arg(solution), tr("Forma exacta sin simplificar"));
+        describe(Lblarri2[i], tr("Numerador simplificado de la %1").arg(solution), tr("Forma exacta simplificada"));
+        describe(lbl2[i], tr("Denominador simplificado de la %1").arg(solution), tr("Forma exacta simplificada"));
     }
 }
 
@@ -321,66 +317,66 @@ void Form1::createMenus()
         return child;
     };
 
-    mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), QStringLiteral("&Archivo"));
-    mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), QStringLiteral("&Calcular"), Qt::Key_F5);
+    mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), tr("&Archivo"));
+    mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), tr("&Calcular"), Qt::Key_F5);
     separator(mnuArchivo, QStringLiteral("mnusepa2"));
-    mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), QStringLiteral("&Salir"), Qt::CTRL | Qt::Key_S);
+    mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), tr("&Salir"), Qt::CTRL | Qt::Key_S);
 
-    mnuEdi = topMenu(QStringLiteral("mnuEdi"), QStringLiteral("&Edición"));
-    mnuDeshacer = item(mnuEdi, QStringLiteral("mnuDeshacer"), QStringLiteral("&Deshacer"), Qt::CTRL | Qt::Key_Z);
+    mnuEdi = topMenu(QStringLiteral("mnuEdi"), tr("&Edición"));
+    mnuDeshacer = item(mnuEdi, QStringLiteral("mnuDeshacer"), tr("&Deshacer"), Qt::CTRL | Qt::Key_Z);
     separator(mnuEdi, QStringLiteral("mnusepa4"));
-    mnuCortar = item(mnuEdi, QStringLiteral("mnuCortar"), QStringLiteral("Co&rtar"), Qt::CTRL | Qt::Key_X);
-    mnuCopiar = item(mnuEdi, QStringLiteral("mnuCopiar"), QStringLiteral("&Copiar"), Qt::CTRL | Qt::Key_C);
-    mnuPegar = item(mnuEdi, QStringLiteral("mnuPegar"), QStringLiteral("&Pegar"), Qt::CTRL | Qt::Key_V);
+    mnuCortar = item(mnuEdi, QStringLiteral("mnuCortar"), tr("Co&rtar"), Qt::CTRL | Qt::Key_X);
+    mnuCopiar = item(mnuEdi, QStringLiteral("mnuCopiar"), tr("&Copiar"), Qt::CTRL | Qt::Key_C);
+    mnuPegar = item(mnuEdi, QStringLiteral("mnuPegar"), tr("&Pegar"), Qt::CTRL | Qt::Key_V);
     separator(mnuEdi, QStringLiteral("mnusepa5"));
     mnuBorrar1 = item(mnuEdi, QStringLiteral("mnuBorrar1"), QString(), Qt::Key_F4);
-    mnuBorrarTodo =
-        item(mnuEdi, QStringLiteral("mnuBorrarTodo"), QStringLiteral("B&orrar Todo"), Qt::CTRL | Qt::Key_F4);
+    mnuBorrarTodo = item(mnuEdi, QStringLiteral("mnuBorrarTodo"), tr("B&orrar Todo"), Qt::CTRL | Qt::Key_F4);
     separator(mnuEdi, QStringLiteral("mnusepa3"));
     mnuseleccionar = item(mnuEdi, QStringLiteral("mnuseleccionar"), QString());
 
-    mnuOpci = topMenu(QStringLiteral("mnuOpci"), QStringLiteral("&Opciones"));
-    mnuPi = menu(mnuOpci, QStringLiteral("mnuPi"), QStringLiteral("Número &PI"));
+    mnuOpci = topMenu(QStringLiteral("mnuOpci"), tr("&Opciones"));
+    mnuPi = menu(mnuOpci, QStringLiteral("mnuPi"), tr("Número &PI"));
     mnuPorpi = item(mnuPi, QStringLiteral("mnuPorpi"), QString(), Qt::CTRL | Qt::Key_F1);
     mnuDivipi = item(mnuPi, QStringLiteral("mnuDivipi"), QString(), Qt::CTRL | Qt::Key_F2);
-    mnuElv = menu(mnuOpci, QStringLiteral("mnuElv"), QStringLiteral("&Elevar a"));
+    mnuElv = menu(mnuOpci, QStringLiteral("mnuElv"), tr("&Elevar a"));
     mnuEleva2 = item(mnuElv, QStringLiteral("mnuEleva2"), QString(), Qt::SHIFT | Qt::Key_F2);
     mnuElevar = item(mnuElv, QStringLiteral("mnuElevar"), QString(), Qt::SHIFT | Qt::Key_F3);
     mnuInvertir = item(mnuOpci, QStringLiteral("mnuInvertir"), QString(), Qt::CTRL | Qt::Key_I);
     mnusepa6 = separator(mnuOpci, QStringLiteral("mnusepa6"));
     for (QAction* advanced : {mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir, mnusepa6})
         advanced->setVisible(false);
-    mnuCentrar1 = item(mnuOpci, QStringLiteral("mnuCentrar1"), QStringLiteral("C&entrar"), Qt::Key_F3);
-    mnuCalcu1 = item(mnuOpci, QStringLiteral("mnuCalcu1"), QStringLiteral("&Calculadora"), Qt::Key_F6);
+    mnuCentrar1 = item(mnuOpci, QStringLiteral("mnuCentrar1"), tr("C&entrar"), Qt::Key_F3);
+    mnuCalcu1 = item(mnuOpci, QStringLiteral("mnuCalcu1"), tr("&Calculadora"), Qt::Key_F6);
     separator(mnuOpci, QStringLiteral("munsepa3"));
-    mnuNota = item(mnuOpci, QStringLiteral("mnuNota"), QStringLiteral("&Notación científica"), Qt::Key_F7);
-    mnuVisible1 = item(mnuOpci, QStringLiteral("mnuVisible1"), QStringLiteral("&Siempre Visible"), Qt::Key_F8);
-    mnuIgualacero = item(mnuOpci, QStringLiteral("mnuIgualacero"), QStringLiteral("S&iempre = 0"), Qt::Key_F9);
-    mnusimpli = item(mnuOpci, QStringLiteral("mnusimpli"), QStringLiteral("Simplificar Raiz Compleja"), Qt::Key_F11);
+    mnuNota = item(mnuOpci, QStringLiteral("mnuNota"), tr("&Notación científica"), Qt::Key_F7);
+    mnuVisible1 = item(mnuOpci, QStringLiteral("mnuVisible1"), tr("&Siempre Visible"), Qt::Key_F8);
+    mnuIgualacero = item(mnuOpci, QStringLiteral("mnuIgualacero"), tr("S&iempre = 0"), Qt::Key_F9);
+    mnusimpli = item(mnuOpci, QStringLiteral("mnusimpli"), tr("Simplificar Raiz Compleja"), Qt::Key_F11);
     separator(mnuOpci, QStringLiteral("munsepa4"));
-    mnuAvanzado = item(mnuOpci, QStringLiteral("mnuAvanzado"), QStringLiteral("&Avanzado"), Qt::Key_F12);
+    mnuAvanzado = item(mnuOpci, QStringLiteral("mnuAvanzado"), tr("&Avanzado"), Qt::Key_F12);
     for (QAction* option : {mnuNota, mnuVisible1, mnuIgualacero, mnusimpli, mnuAvanzado})
         option->setCheckable(true);
 
-    mnuAyuda = topMenu(QStringLiteral("mnuAyuda"), QStringLiteral("A&yuda"));
-    mnuAcerca = item(mnuAyuda, QStringLiteral("mnuAcerca"), QStringLiteral("&Acerca de..."));
+    mnuAyuda = topMenu(QStringLiteral("mnuAyuda"), tr("A&yuda"));
+    mnuAcerca = item(mnuAyuda, QStringLiteral("mnuAcerca"), tr("&Acerca de..."));
 
-    mnuTarea = new QMenu(QStringLiteral("Menú"), this);
+    mnuTarea = new QMenu(tr("Menú"), this);
     mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
     mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
-    mnuCentrar = item(mnuTarea, QStringLiteral("mnuCentrar"), QStringLiteral("C&entrar"));
-    mnuBorrar = item(mnuTarea, QStringLiteral("mnuBorrar"), QStringLiteral("&Borrar todo"));
-    mnuCalcu = item(mnuTarea, QStringLiteral("mnuCalcu"), QStringLiteral("&Calculadora"));
+    mnuCentrar = item(mnuTarea, QStringLiteral("mnuCentrar"), tr("C&entrar"));
+    mnuBorrar = item(mnuTarea, QStringLiteral("mnuBorrar"), tr("&Borrar todo"));
+    mnuCalcu = item(mnuTarea, QStringLiteral("mnuCalcu"), tr("&Calculadora"));
     separator(mnuTarea, QStringLiteral("mnusepa0"));
-    mnuVisible = item(mnuTarea, QStringLiteral("mnuVisible"), QStringLiteral("&Siempre Visible"));
+    mnuVisible = item(mnuTarea, QStringLiteral("mnuVisible"), tr("&Siempre Visible"));
     mnuVisible->setCheckable(true);
     separator(mnuTarea, QStringLiteral("mnusepa1"));
-    mnuSalir = item(mnuTarea, QStringLiteral("mnuSalir"), QStringLiteral("S&alir"));
+    mnuSalir = item(mnuTarea, QStringLiteral("mnuSalir"), tr("S&alir"));
 }
 
 void Form1::createToolbar()
 {
-    Toolbar1 = new QToolBar(QStringLiteral("Toolbar1"), this);
+    // Its title shows in the menu bar's own context menu.
+    Toolbar1 = new QToolBar(tr("Toolbar1"), this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
@@ -401,26 +397,38 @@ void Form1::createToolbar()
     // A null key stands for a separator.
     static const Button buttons[] = {
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Eje", "Calcular", "Calcular", "", "calcular", false},
+        {"Eje", QT_TRANSLATE_NOOP("Form1", "Calcular"), QT_TRANSLATE_NOOP("Form1", "Calcular"), "", "calcular", false},
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Des", "Deshacer", "Deshacer", "edit-undo", "deshacer", false},
-        {"Cor", "Cortar", "Cortar", "edit-cut", "cortar", false},
-        {"Cop", "Copiar", "Copiar", "edit-copy", "copiar", false},
-        {"Peg", "Pegar", "Pegar", "edit-paste", "pegar", false},
+        {"Des", QT_TRANSLATE_NOOP("Form1", "Deshacer"), QT_TRANSLATE_NOOP("Form1", "Deshacer"), "edit-undo", "deshacer",
+         false},
+        {"Cor", QT_TRANSLATE_NOOP("Form1", "Cortar"), QT_TRANSLATE_NOOP("Form1", "Cortar"), "edit-cut", "cortar",
+         false},
+        {"Cop", QT_TRANSLATE_NOOP("Form1", "Copiar"), QT_TRANSLATE_NOOP("Form1", "Copiar"), "edit-copy", "copiar",
+         false},
+        {"Peg", QT_TRANSLATE_NOOP("Form1", "Pegar"), QT_TRANSLATE_NOOP("Form1", "Pegar"), "edit-paste", "pegar", false},
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Bor", "Borrar", "Borrar", "edit-delete", "borrar", false},
-        {"BoTo", "Borrar Todo", "Borrar Todo", "edit-clear", "borrar-todo", false},
+        {"Bor", QT_TRANSLATE_NOOP("Form1", "Borrar"), QT_TRANSLATE_NOOP("Form1", "Borrar"), "edit-delete", "borrar",
+         false},
+        {"BoTo", QT_TRANSLATE_NOOP("Form1", "Borrar Todo"), QT_TRANSLATE_NOOP("Form1", "Borrar Todo"), "edit-clear",
+         "borrar-todo", false},
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Cen", "Centrar", "Centrar", "", "centrar", false},
-        {"Cal", "Calculadora", "Ejecutar Calculadora", "accessories-calculator", "calculadora", false},
+        {"Cen", QT_TRANSLATE_NOOP("Form1", "Centrar"), QT_TRANSLATE_NOOP("Form1", "Centrar"), "", "centrar", false},
+        {"Cal", QT_TRANSLATE_NOOP("Form1", "Calculadora"), QT_TRANSLATE_NOOP("Form1", "Ejecutar Calculadora"),
+         "accessories-calculator", "calculadora", false},
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Not", "Notación científica", "Notación científica", "", "notacion", true},
-        {"Sie", "Siempre Visible", "Siempre Visible", "", "siempre-visible", true},
-        {"Si=0", "Siempre = 0", "Siempre = 0", "", "igual-cero", true},
-        {"Sim", "Simplificar Solución Compleja", "Simplificar Solución Compleja", "", "simplificar", true},
-        {"Ava", "Avanzado", "Menú Avanzado", "", "avanzado", true},
+        {"Not", QT_TRANSLATE_NOOP("Form1", "Notación científica"), QT_TRANSLATE_NOOP("Form1", "Notación científica"),
+         "", "notacion", true},
+        {"Sie", QT_TRANSLATE_NOOP("Form1", "Siempre Visible"), QT_TRANSLATE_NOOP("Form1", "Siempre Visible"), "",
+         "siempre-visible", true},
+        {"Si=0", QT_TRANSLATE_NOOP("Form1", "Siempre = 0"), QT_TRANSLATE_NOOP("Form1", "Siempre = 0"), "", "igual-cero",
+         true},
+        {"Sim", QT_TRANSLATE_NOOP("Form1", "Simplificar Solución Compleja"),
+         QT_TRANSLATE_NOOP("Form1", "Simplificar Solución Compleja"), "", "simplificar", true},
+        {"Ava", QT_TRANSLATE_NOOP("Form1", "Avanzado"), QT_TRANSLATE_NOOP("Form1", "Menú Avanzado"), "", "avanzado",
+         true},
         {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Ace", "Acerca de", "Acerca de...", "help-about", "acerca", false},
+        {"Ace", QT_TRANSLATE_NOOP("Form1", "Acerca de"), QT_TRANSLATE_NOOP("Form1", "Acerca de..."), "help-about",
+         "acerca", false},
     };
     for (const Button& button : buttons) {
         if (button.key == nullptr) {
@@ -429,10 +437,10 @@ void Form1::createToolbar()
         }
         const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.ownIcon)));
         const QString themeName = QString::fromLatin1(button.themeIcon);
-        QAction* action = Toolbar1->addAction(themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own),
-                                              QString::fromUtf8(button.description));
+        QAction* action =
+            Toolbar1->addAction(themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own), tr(button.description));
         action->setObjectName(QString::fromLatin1(button.key));
-        action->setToolTip(QString::fromUtf8(button.toolTip));
+        action->setToolTip(tr(button.toolTip));
         action->setCheckable(button.check);
         Toolbar1->widgetForAction(action)->setFixedSize(38, 39);
     }

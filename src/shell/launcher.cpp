@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work handed to the desktop: the calculator, the About box and the
 // project's web page.
 
@@ -6,7 +7,7 @@
 
 namespace {
 
-const QString kCalculatorFailed = QStringLiteral("No se ha podido ejecutar la calculadora");
+const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podido ejecutar la calculadora");
 
 }  // namespace
 
@@ -20,17 +21,17 @@ void Form1::mnuCalcu_Click()
         case LaunchOutcome::OtherFailure:
             return;
         case LaunchOutcome::TypeMismatch:
-            MostrarError(kCalculatorFailed);
+            MostrarError(tr(kCalculatorFailed));
             return;
         case LaunchOutcome::FileNotFound:
         case LaunchOutcome::PathNotFound:
             break;
         }
         const QString answer =
-            platform_->inputBox(this, kCalculatorFailed + QStringLiteral("\r\nEscriba la dirección de la calculadora"),
-                                QStringLiteral("Error"), platform_->defaultCalculator());
+            platform_->inputBox(this, tr(kCalculatorFailed) + tr("\r\nEscriba la dirección de la calculadora"),
+                                tr("Error"), platform_->defaultCalculator());
         if (answer.isEmpty()) {
-            MostrarError(kCalculatorFailed);
+            MostrarError(tr(kCalculatorFailed));
             return;
         }
         // Quoted, so a path with blanks stays one program; an answer the
@@ -45,11 +46,12 @@ void Form1::mnuCalcu_Click()
 void Form1::mnuAcerca_Click()
 {
     platform_->aboutBox(this, QStringLiteral("Trinomix"),
-                        QStringLiteral("Autor: %1\r\nVersión: %2.%3.%4")
+                        tr("Autor: %1\r\nVersión: %2.%3.%4\r\nLicencia: GPL-3.0-or-later\r\n%5")
                             .arg(kProgramHandle)
                             .arg(TRX_VERSION_MAJOR)
                             .arg(TRX_VERSION_MINOR)
-                            .arg(TRX_VERSION_PATCH),
+                            .arg(TRX_VERSION_PATCH)
+                            .arg(kProjectAddress),
                         windowIcon());
 }
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/lock_keys.h"
 
+#ifdef TRX_HAVE_X11
 #include <QGuiApplication>
 
 // The X headers define macros (None, Bool, KeyPress...) that clash with
@@ -15,3 +17,10 @@ LockStates readLockStates()
         return {};
     return {(indicators & 1U) != 0, (indicators & 2U) != 0};
 }
+#else
+// Qt itself does not report the lock keys.
+LockStates readLockStates()
+{
+    return {};
+}
+#endif

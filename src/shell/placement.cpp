@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement: centring, keeping the window above others, and the time
 // and date that a click on a status-bar panel puts in its tool tip.
 
@@ -48,6 +49,6 @@ void Form1::StatusBar1_PanelClick(int panel)
     timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
     const QDateTime now = QDateTime::currentDateTime();
     StatusBar1->panel(panel)->setToolTip(
-        QStringLiteral("Son las %1 del día %2")
+        tr("Son las %1 del día %2")
             .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
 }

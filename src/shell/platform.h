@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the main window asks of the world outside itself: modal boxes,
 // the beep, the per-user settings store, starting programs, the About box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt_platform.h"
 
 #include <QApplication>
@@ -64,15 +65,15 @@ void QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& 
 {
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Question, title, shown(text),
                     QMessageBox::NoButton, owner);
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("QtPlatform", "Aceptar"), QMessageBox::AcceptRole));
     box.exec();
 }
 
 bool QtPlatform::askYesNo(QWidget* owner, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::NoButton, owner);
-    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QCoreApplication::translate("QtPlatform", "&Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate("QtPlatform", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -85,8 +86,8 @@ QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QStrin
     dialog.setWindowTitle(title);
     dialog.setLabelText(shown(prompt));
     dialog.setTextValue(proposed);
-    dialog.setOkButtonText(QStringLiteral("Aceptar"));
-    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtPlatform", "Aceptar"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtPlatform", "Cancelar"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -145,13 +146,13 @@ LaunchOutcome QtPlatform::launch(const QString& commandText)
 
 void QtPlatform::aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Acerca de ") + programName,
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("QtPlatform", "Acerca de %1").arg(programName),
                     QStringLiteral("<b>%1</b><p>%2</p>")
                         .arg(programName.toHtmlEscaped(),
                              text.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>"))),
                     QMessageBox::NoButton, owner);
     box.setIconPixmap(icon.pixmap(64, 64));
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("QtPlatform", "Aceptar"), QMessageBox::AcceptRole));
     box.exec();
 }
 
@@ -160,15 +161,58 @@ void QtPlatform::openAddress(const QString& address)
     QDesktopServices::openUrl(QUrl(address));
 }
 
-bool installQtSpanishTexts()
+namespace {
+
+// The program's translations are built into it, as trinomix_<language>.qm.
+const QString kOwnTranslations = QStringLiteral(":/i18n");
+
+// Installs one catalogue; false, with nothing installed, when it is missing.
+bool installCatalogue(const QString& fileName, const QString& folder)
 {
     auto* catalogue = new QTranslator(QCoreApplication::instance());
-    if (!catalogue->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!catalogue->load(fileName, folder)) {
         delete catalogue;
         return false;
     }
     return QCoreApplication::installTranslator(catalogue);
+}
+
+// Installs Qt's own catalogue for a language, where Qt's translations are
+// installed.
+bool installQtTexts(const QString& language)
+{
+    return installCatalogue(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+}  // namespace
+
+bool installQtSpanishTexts()
+{
+    return installQtTexts(QStringLiteral("es"));
+}
+
+QString translationFor(const QStringList& uiLanguages)
+{
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Spanish)
+            return {};
+        QString code = QLocale::languageToCode(language);
+        if (QFileInfo::exists(QStringLiteral("%1/trinomix_%2.qm").arg(kOwnTranslations, code)))
+            return code;
+    }
+    return {};
+}
+
+void installTranslations()
+{
+    const QString language = translationFor(QLocale::system().uiLanguages());
+    if (language.isEmpty()) {
+        installQtSpanishTexts();
+        return;
+    }
+    installCatalogue(QStringLiteral("trinomix_") + language, kOwnTranslations);
+    installQtTexts(language);
 }
 
 void prepareApplication()
@@ -176,5 +220,5 @@ void prepareApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Trinomix"));
     // Ties the window to the desktop entry (its icon and name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.trinomix.Trinomix"));
-    installQtSpanishTexts();
+    installTranslations();
 }

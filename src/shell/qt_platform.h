@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real platform services, on Qt.
 
 #include "shell/platform.h"
+
+#include <QStringList>
 
 class QtPlatform final : public Platform {
 public:
@@ -22,6 +25,17 @@ public:
 // is installed.  Call once, after the application object exists.
 bool installQtSpanishTexts();
 
+// The language of the program's translation for the first of the desktop's
+// languages (most wanted first, as QLocale::uiLanguages gives them) that has
+// one, as a code ("en", "ca"); the empty text when Spanish, the program's
+// own language, comes first or none of them has a translation.
+QString translationFor(const QStringList& uiLanguages);
+
+// Installs the program's texts and Qt's own in the language translationFor
+// chooses for the desktop, or Qt's Spanish texts when the program keeps to
+// Spanish.  Call once, after the application object exists.
+void installTranslations();
+
 // Everything the program sets on its application object before the window
-// is built: its name, its desktop entry and Qt's Spanish texts.
+// is built: its name, its desktop entry and its language.
 void prepareApplication();

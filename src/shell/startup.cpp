@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: restoring the user's coefficients, position,
 // calculator path and options from the settings store, and the exit command
 // that writes them back.
@@ -56,16 +57,16 @@ void Form1::storeSetting(const char* key, const QString& value)
 
 void Form1::Form_Load()
 {
-    MensajeCancelacion = QStringLiteral("Imposible continuar con la operación.\r\nOperación cancelada.");
+    MensajeCancelacion = tr("Imposible continuar con la operación.\r\nOperación cancelada.");
     RestaurarCoeficientes();
 
     SeparadorDecimal = localeSeparator();
-    MsgPortapapeles = QStringLiteral("No puede copiar el texto del portapapeles porque\r\nel texto numérico "
-                                     "actual ya contiene un separador decimal (%1).")
+    MsgPortapapeles = tr("No puede copiar el texto del portapapeles porque\r\nel texto numérico "
+                         "actual ya contiene un separador decimal (%1).")
                           .arg(QLatin1Char(SeparadorDecimal));
     restorePosition();
     RutaCalculadora = setting("adreca", platform_->defaultCalculator());
-    setWindowTitle(QStringLiteral("Trinomix v%1.%2.%3 by %4")
+    setWindowTitle(tr("Trinomix v%1.%2.%3 by %4")
                        .arg(TRX_VERSION_MAJOR)
                        .arg(TRX_VERSION_MINOR)
                        .arg(TRX_VERSION_PATCH)
@@ -161,7 +162,7 @@ void Form1::CmdSal_Click()
     storeSetting("simpli", flag(mnusimpli));
     storeSetting("avan", flag(mnuAvanzado));
 
-    if (platform_->askYesNo(this, QStringLiteral("¿Desea salir de la aplicación?"), QStringLiteral("Salir"))) {
+    if (platform_->askYesNo(this, tr("¿Desea salir de la aplicación?"), tr("Salir"))) {
         close();
         return;
     }

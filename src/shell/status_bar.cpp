@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/status_bar.h"
 
 #include "shell/controls.h"
@@ -59,7 +60,7 @@ void StatusBar::refresh()
     panels_[1]->setText(locale.toString(now.time(), QLocale::ShortFormat));
     panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     const LockStates locks = readLockStates();
-    panels_[3]->setText(locks.caps ? QStringLiteral("MAYÚS") : QString());
-    panels_[4]->setText(locks.num ? QStringLiteral("NÚM") : QString());
-    panels_[5]->setText(insertMode_ ? QStringLiteral("INS") : QString());
+    panels_[3]->setText(locks.caps ? tr("MAYÚS") : QString());
+    panels_[4]->setText(locks.num ? tr("NÚM") : QString());
+    panels_[5]->setText(insertMode_ ? tr("INS") : QString());
 }

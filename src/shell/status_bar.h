@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's status bar: seven panels, left to right a free text, the
 // time, the date, the Caps Lock, Num Lock and Insert states, and the

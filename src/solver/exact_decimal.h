@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exact value of a number text: the decimal the user typed, not the
 // nearest double.  "0,1" is one tenth here, where the double 0.1 is a little

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Integer routines behind the exact forms: a common divisor for reducing
 // fractions, the largest square factor for simplifying roots, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/number_text.h"
 
 #include "solver/run_time_error.h"

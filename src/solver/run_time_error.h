@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run-time failures of the program's arithmetic and conversions.  Each carries
 // the error number that the window's error traps dispatch on.

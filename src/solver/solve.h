@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solver.  Takes the four coefficient texts of a·x² + b·x + c = d (as the
 // entry fields hold them after validation) and returns everything the window

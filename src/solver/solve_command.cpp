@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: the window side of the solver.  It clears the result
 // display, validates the fields, hands their texts to trx::solve and writes
 // back what it returns, then runs the command's error trap and finishing
@@ -8,7 +9,10 @@
 
 namespace {
 
-const QString kCancelled = QStringLiteral("Operación cancelada.");
+const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.");
+// What the computation writes, in Spanish, where a complex solution has no
+// denominator of its own.
+const char* const kComplexSolution = QT_TRANSLATE_NOOP("Form1", "Solución compleja");
 
 QString fromUtf8(const std::string& text)
 {
@@ -32,7 +36,7 @@ void Form1::CmdCal_Click()
     const trx::SolveResult result = trx::solve(request);
 
     if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
-        MostrarError(QStringLiteral("Valor introducido elevado al cuadrado no válido."));
+        MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
         CampoError = 0;
         EnfocarError();
         return;
@@ -67,7 +71,8 @@ void Form1::showSolveResult(const trx::SolveResult& result)
 
     const trx::ExactForms& exact = result.exact;
     for (int i = 0; i < 2; ++i) {
-        lbl2[i]->setText(fromUtf8(exact.reducedDenominator[i]));
+        const std::string& denominator = exact.reducedDenominator[i];
+        lbl2[i]->setText(denominator == kComplexSolution ? tr(kComplexSolution) : fromUtf8(denominator));
         Lblarri[i]->setText(fromUtf8(exact.numerator[i]));
     }
     Label4->setText(fromUtf8(result.solution1));
@@ -91,14 +96,14 @@ bool Form1::dispatchSolveError(trx::ErrorCode code)
     case trx::ErrorCode::Overflow:
         if (!Label4->text().isEmpty())
             return true;
-        Label4->setText(kCancelled);
-        Label5->setText(kCancelled);
+        Label4->setText(tr(kCancelled));
+        Label5->setText(tr(kCancelled));
         MostrarError(MensajeCancelacion);
         CampoError = 0;
         EnfocarError();
         return false;
     case trx::ErrorCode::TypeMismatch:
-        MostrarError(QStringLiteral("Imposible continuar con la operación."));
+        MostrarError(tr("Imposible continuar con la operación."));
         return true;
     default:
         return true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs that the fuzz targets under fuzz/ found to break the solver, kept so
 // that the faults stay fixed.
 

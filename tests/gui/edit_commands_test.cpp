@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edición and Opciones commands on the coefficient fields, with the real
 // clipboard.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A user session on the real window, one step at a time: typed keys, editing
 // keys, pastes of assorted clipboard texts, moves to another field and solve

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coefficient fields under real key events: what the filter lets in,
 // completes or refuses.
 

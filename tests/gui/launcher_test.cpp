@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator launcher's dialogue, the About box and the real launches.
 
 #include "window_harness.h"
@@ -105,12 +106,14 @@ TEST(RealLaunch, FailuresAreToldApart)
         EXPECT_EQ(platform.launch(QString::fromUtf8(command)), outcome) << command;
 }
 
-TEST(AboutBox, NamesTheProgramAndItsVersionOnTwoLines)
+TEST(AboutBox, NamesTheProgramItsVersionLicenceAndAddress)
 {
     WindowHarness window;
     window.action(QStringLiteral("mnuAcerca"))->trigger();
     ASSERT_EQ(window.platform.aboutTexts.size(), 1u);
-    EXPECT_EQ(window.platform.aboutTexts[0], QStringLiteral("Trinomix\nAutor: Equipo Trinomix\r\nVersión: 2.2.12"));
+    EXPECT_EQ(window.platform.aboutTexts[0],
+              QStringLiteral("Trinomix\nAutor: Equipo Trinomix\r\nVersión: 2.2.12\r\nLicencia: GPL-3.0-or-later\r\n") +
+                  Form1::kProjectAddress);
 }
 
 }  // namespace

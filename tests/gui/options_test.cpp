@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options, the scientific copies and the window's placement
 // commands (every road to them is walked by the routing tests).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions of keys and pastes on the real window.
 
 #include "field_session.h"

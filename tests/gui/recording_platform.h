@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform that records what a user would see instead of showing it, and
 // answers the program's questions from scripted answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every road to every command: menu items, their shortcut keys, toolbar
 // keys, pop-up items, buttons and labels, each checked by what the command
 // visibly does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command end to end: typed coefficients, a click on Calcular, and
 // what the window then shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown against a real settings file in a temporary folder.
 
 #include "window_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window tests in a QApplication, offscreen unless a display is
 // asked for, with the Spanish locale our users have.
 

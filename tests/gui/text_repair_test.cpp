@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Focus tracking and the repair of texts that reached a field by roads the
 // keystroke filter does not guard.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on a recording platform, shown and active, with helpers to
 // reach its controls by name the way a user reaches them by sight.

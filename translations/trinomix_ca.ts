@@ -1,0 +1,498 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca_ES" sourcelanguage="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>trinomix: %1
+Escriba «trinomix --help» para ver las opciones.
+</source>
+        <translation>trinomix: %1
+Escriviu «trinomix --help» per veure les opcions.
+</translation>
+    </message>
+    <message>
+        <source>Resuelve ecuaciones de segundo grado, a·x² + b·x + c = d, en una ventana.</source>
+        <translation>Resol equacions de segon grau, a·x² + b·x + c = d, en una finestra.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Mostra aquesta ajuda i acaba.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión del programa y termina.</source>
+        <translation>Mostra la versió del programa i acaba.</translation>
+    </message>
+    <message>
+        <source>Argumento no admitido «%1».</source>
+        <translation>Argument no admès «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Clic: pone o quita un valor de X.</source>
+        <translation>Clic: posa o treu un valor de X.</translation>
+    </message>
+    <message>
+        <source>Solución 1:</source>
+        <translation>Solució 1:</translation>
+    </message>
+    <message>
+        <source>Solución 2:</source>
+        <translation>Solució 2:</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calcula</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Surt</translation>
+    </message>
+    <message>
+        <source>Coeficiente de x²</source>
+        <translation>Coeficient de x²</translation>
+    </message>
+    <message>
+        <source>Coeficiente a del término a·x²</source>
+        <translation>Coeficient a del terme a·x²</translation>
+    </message>
+    <message>
+        <source>Coeficiente de x</source>
+        <translation>Coeficient de x</translation>
+    </message>
+    <message>
+        <source>Coeficiente b del término b·x</source>
+        <translation>Coeficient b del terme b·x</translation>
+    </message>
+    <message>
+        <source>Término independiente</source>
+        <translation>Terme independent</translation>
+    </message>
+    <message>
+        <source>Término constante c</source>
+        <translation>Terme constant c</translation>
+    </message>
+    <message>
+        <source>Lado derecho</source>
+        <translation>Costat dret</translation>
+    </message>
+    <message>
+        <source>Valor d al otro lado del signo igual</source>
+        <translation>Valor d a l&apos;altre costat del signe igual</translation>
+    </message>
+    <message>
+        <source>Término lineal</source>
+        <translation>Terme lineal</translation>
+    </message>
+    <message>
+        <source>Clic o Alt+X: pone o quita un valor de X.</source>
+        <translation>Clic o Alt+X: posa o treu un valor de X.</translation>
+    </message>
+    <message>
+        <source>Página web del proyecto</source>
+        <translation>Pàgina web del projecte</translation>
+    </message>
+    <message>
+        <source>Clic o F1: abre la página web</source>
+        <translation>Clic o F1: obre la pàgina web</translation>
+    </message>
+    <message>
+        <source>solución %1</source>
+        <translation>solució %1</translation>
+    </message>
+    <message>
+        <source>Solución %1</source>
+        <translation>Solució %1</translation>
+    </message>
+    <message>
+        <source>La %1 en forma decimal</source>
+        <translation>La %1 en forma decimal</translation>
+    </message>
+    <message>
+        <source>Solución %1 en notación científica</source>
+        <translation>Solució %1 en notació científica</translation>
+    </message>
+    <message>
+        <source>Copia de la %1 en notación científica</source>
+        <translation>Còpia de la %1 en notació científica</translation>
+    </message>
+    <message>
+        <source>Numerador de la %1</source>
+        <translation>Numerador de la %1</translation>
+    </message>
+    <message>
+        <source>Forma exacta sin simplificar</source>
+        <translation>Forma exacta sense simplificar</translation>
+    </message>
+    <message>
+        <source>Denominador de la %1</source>
+        <translation>Denominador de la %1</translation>
+    </message>
+    <message>
+        <source>Numerador simplificado de la %1</source>
+        <translation>Numerador simplificat de la %1</translation>
+    </message>
+    <message>
+        <source>Forma exacta simplificada</source>
+        <translation>Forma exacta simplificada</translation>
+    </message>
+    <message>
+        <source>Denominador simplificado de la %1</source>
+        <translation>Denominador simplificat de la %1</translation>
+    </message>
+    <message>
+        <source>&amp;Archivo</source>
+        <translation>&amp;Fitxer</translation>
+    </message>
+    <message>
+        <source>&amp;Edición</source>
+        <translation>&amp;Edita</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Desfés</translation>
+    </message>
+    <message>
+        <source>Co&amp;rtar</source>
+        <translation>Re&amp;talla</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Pegar</source>
+        <translation>&amp;Enganxa</translation>
+    </message>
+    <message>
+        <source>B&amp;orrar Todo</source>
+        <translation>Esb&amp;orra-ho tot</translation>
+    </message>
+    <message>
+        <source>&amp;Opciones</source>
+        <translation>&amp;Opcions</translation>
+    </message>
+    <message>
+        <source>Número &amp;PI</source>
+        <translation>Número &amp;PI</translation>
+    </message>
+    <message>
+        <source>&amp;Elevar a</source>
+        <translation>&amp;Eleva a</translation>
+    </message>
+    <message>
+        <source>C&amp;entrar</source>
+        <translation>C&amp;entra</translation>
+    </message>
+    <message>
+        <source>&amp;Calculadora</source>
+        <translation>&amp;Calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;Notación científica</source>
+        <translation>&amp;Notació científica</translation>
+    </message>
+    <message>
+        <source>&amp;Siempre Visible</source>
+        <translation>&amp;Sempre visible</translation>
+    </message>
+    <message>
+        <source>S&amp;iempre = 0</source>
+        <translation>S&amp;empre = 0</translation>
+    </message>
+    <message>
+        <source>Simplificar Raiz Compleja</source>
+        <translation>Simplifica l&apos;arrel complexa</translation>
+    </message>
+    <message>
+        <source>&amp;Avanzado</source>
+        <translation>&amp;Avançat</translation>
+    </message>
+    <message>
+        <source>A&amp;yuda</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de...</source>
+        <translation>&amp;Quant a...</translation>
+    </message>
+    <message>
+        <source>Menú</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar todo</source>
+        <translation>&amp;Esborra-ho tot</translation>
+    </message>
+    <message>
+        <source>S&amp;alir</source>
+        <translation>S&amp;urt</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calcula</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfés</translation>
+    </message>
+    <message>
+        <source>Cortar</source>
+        <translation>Retalla</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxa</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Esborra</translation>
+    </message>
+    <message>
+        <source>Borrar Todo</source>
+        <translation>Esborra-ho tot</translation>
+    </message>
+    <message>
+        <source>Centrar</source>
+        <translation>Centra</translation>
+    </message>
+    <message>
+        <source>Calculadora</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Ejecutar Calculadora</source>
+        <translation>Executa la calculadora</translation>
+    </message>
+    <message>
+        <source>Notación científica</source>
+        <translation>Notació científica</translation>
+    </message>
+    <message>
+        <source>Siempre Visible</source>
+        <translation>Sempre visible</translation>
+    </message>
+    <message>
+        <source>Siempre = 0</source>
+        <translation>Sempre = 0</translation>
+    </message>
+    <message>
+        <source>Simplificar Solución Compleja</source>
+        <translation>Simplifica la solució complexa</translation>
+    </message>
+    <message>
+        <source>Avanzado</source>
+        <translation>Avançat</translation>
+    </message>
+    <message>
+        <source>Menú Avanzado</source>
+        <translation>Menú avançat</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>Quant a</translation>
+    </message>
+    <message>
+        <source>Acerca de...</source>
+        <translation>Quant a...</translation>
+    </message>
+    <message>
+        <source>No se ha podido ejecutar la calculadora</source>
+        <translation>No s&apos;ha pogut executar la calculadora</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Escriba la dirección de la calculadora</source>
+        <translation><byte value="xd"/>
+Escriviu l&apos;adreça de la calculadora</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Autor: %1<byte value="xd"/>
+Versión: %2.%3.%4<byte value="xd"/>
+Licencia: GPL-3.0-or-later<byte value="xd"/>
+%5</source>
+        <translation>Autor: %1<byte value="xd"/>
+Versió: %2.%3.%4<byte value="xd"/>
+Llicència: GPL-3.0-or-later<byte value="xd"/>
+%5</translation>
+    </message>
+    <message>
+        <source>Son las %1 del día %2</source>
+        <translation>Són les %1 del dia %2</translation>
+    </message>
+    <message>
+        <source>Imposible continuar con la operación.<byte value="xd"/>
+Operación cancelada.</source>
+        <translation>Impossible continuar l&apos;operació.<byte value="xd"/>
+Operació cancel·lada.</translation>
+    </message>
+    <message>
+        <source>No puede copiar el texto del portapapeles porque<byte value="xd"/>
+el texto numérico actual ya contiene un separador decimal (%1).</source>
+        <translation>No podeu enganxar el text del porta-retalls perquè<byte value="xd"/>
+el text numèric actual ja conté un separador decimal (%1).</translation>
+    </message>
+    <message>
+        <source>Trinomix v%1.%2.%3 by %4</source>
+        <translation>Trinomix v%1.%2.%3 per %4</translation>
+    </message>
+    <message>
+        <source>¿Desea salir de la aplicación?</source>
+        <translation>Voleu sortir de l&apos;aplicació?</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Operación cancelada.</source>
+        <translation>Operació cancel·lada.</translation>
+    </message>
+    <message>
+        <source>Solución compleja</source>
+        <translation>Solució complexa</translation>
+    </message>
+    <message>
+        <source>Valor introducido elevado al cuadrado no válido.</source>
+        <translation>El valor elevat al quadrat no és vàlid.</translation>
+    </message>
+    <message>
+        <source>Imposible continuar con la operación.</source>
+        <translation>Impossible continuar l&apos;operació.</translation>
+    </message>
+    <message>
+        <source>&amp;Seleccionar</source>
+        <translation>&amp;Selecciona</translation>
+    </message>
+    <message>
+        <source>&amp;Seleccionar (%1º)</source>
+        <translation>&amp;Selecciona (camp %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar (%1º)</source>
+        <translation>&amp;Esborra (camp %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar</source>
+        <translation>&amp;Esborra</translation>
+    </message>
+    <message>
+        <source>Introduzca el signo</source>
+        <translation>Introduïu el signe</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un exponente(E)!!</source>
+        <translation>No podeu introduir un exponent (E)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un separador decimal(%1)!!</source>
+        <translation>No podeu introduir un separador decimal (%1)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un menos(-)!!</source>
+        <translation>No podeu introduir un menys (-)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un más(+)!!</source>
+        <translation>No podeu introduir un més (+)!</translation>
+    </message>
+    <message>
+        <source>Valor actual del texto (%1) no válido<byte value="xd"/>
+Se procede a reparar el texto.</source>
+        <translation>El text actual del camp %1 no és vàlid<byte value="xd"/>
+Es repararà el text.</translation>
+    </message>
+    <message>
+        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
+Compruebe que el número está entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para valores positivos.</source>
+        <translation>El text numèric %1 no és vàlid. Pot ser que hi hagi un o més caràcters no vàlids al quadre de text.<byte value="xd"/>
+Comproveu que el nombre està entre -1,79769313486232E308 i -4,94065645841247E-324 per a valors negatius i entre 4,94065645841247E-324 i 1,79769313486232E308 per a valors positius.</translation>
+    </message>
+    <message>
+        <source>Error: No se puede continuar con la operación</source>
+        <translation>Error: no es pot continuar l&apos;operació</translation>
+    </message>
+    <message>
+        <source>Por favor introduzca un valor.<byte value="xd"/>
+Para introducir un valor decimal use la COMA (,)</source>
+        <translation>Introduïu un valor.<byte value="xd"/>
+Per introduir un valor decimal feu servir la COMA (,)</translation>
+    </message>
+    <message>
+        <source>Atención</source>
+        <translation>Atenció</translation>
+    </message>
+    <message>
+        <source>Valor no válido u Operación cancelada.</source>
+        <translation>Valor no vàlid o operació cancel·lada.</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplicar por PI (%1º)</source>
+        <translation>&amp;Multiplica per PI (camp %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir entre PI (%1º)</source>
+        <translation>&amp;Divideix entre PI (camp %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Invertir 1/X (%1º)</source>
+        <translation>&amp;Inverteix 1/X (camp %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Y (%1º)</source>
+        <translation>&amp;Y (camp %1)</translation>
+    </message>
+    <message>
+        <source>Toolbar1</source>
+        <translation>Barra d&apos;eines</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>Quant a %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>MAYÚS</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NÚM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>INS</translation>
+    </message>
+</context>
+</TS>

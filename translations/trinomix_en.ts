@@ -1,0 +1,498 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>trinomix: %1
+Escriba «trinomix --help» para ver las opciones.
+</source>
+        <translation>trinomix: %1
+Type “trinomix --help” to see the options.
+</translation>
+    </message>
+    <message>
+        <source>Resuelve ecuaciones de segundo grado, a·x² + b·x + c = d, en una ventana.</source>
+        <translation>Solves second-degree equations, a·x² + b·x + c = d, in a window.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión del programa y termina.</source>
+        <translation>Shows the program&apos;s version and exits.</translation>
+    </message>
+    <message>
+        <source>Argumento no admitido «%1».</source>
+        <translation>Argument not accepted: “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Clic: pone o quita un valor de X.</source>
+        <translation>Click: removes or restores the X term.</translation>
+    </message>
+    <message>
+        <source>Solución 1:</source>
+        <translation>Solution 1:</translation>
+    </message>
+    <message>
+        <source>Solución 2:</source>
+        <translation>Solution 2:</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Coeficiente de x²</source>
+        <translation>Coefficient of x²</translation>
+    </message>
+    <message>
+        <source>Coeficiente a del término a·x²</source>
+        <translation>Coefficient a of the term a·x²</translation>
+    </message>
+    <message>
+        <source>Coeficiente de x</source>
+        <translation>Coefficient of x</translation>
+    </message>
+    <message>
+        <source>Coeficiente b del término b·x</source>
+        <translation>Coefficient b of the term b·x</translation>
+    </message>
+    <message>
+        <source>Término independiente</source>
+        <translation>Constant term</translation>
+    </message>
+    <message>
+        <source>Término constante c</source>
+        <translation>Constant term c</translation>
+    </message>
+    <message>
+        <source>Lado derecho</source>
+        <translation>Right side</translation>
+    </message>
+    <message>
+        <source>Valor d al otro lado del signo igual</source>
+        <translation>Value d on the other side of the equals sign</translation>
+    </message>
+    <message>
+        <source>Término lineal</source>
+        <translation>Linear term</translation>
+    </message>
+    <message>
+        <source>Clic o Alt+X: pone o quita un valor de X.</source>
+        <translation>Click or Alt+X: removes or restores the X term.</translation>
+    </message>
+    <message>
+        <source>Página web del proyecto</source>
+        <translation>The project&apos;s web page</translation>
+    </message>
+    <message>
+        <source>Clic o F1: abre la página web</source>
+        <translation>Click or F1: opens the web page</translation>
+    </message>
+    <message>
+        <source>solución %1</source>
+        <translation>solution %1</translation>
+    </message>
+    <message>
+        <source>Solución %1</source>
+        <translation>Solution %1</translation>
+    </message>
+    <message>
+        <source>La %1 en forma decimal</source>
+        <translation>The decimal value of %1</translation>
+    </message>
+    <message>
+        <source>Solución %1 en notación científica</source>
+        <translation>Solution %1 in scientific notation</translation>
+    </message>
+    <message>
+        <source>Copia de la %1 en notación científica</source>
+        <translation>Copy of %1 in scientific notation</translation>
+    </message>
+    <message>
+        <source>Numerador de la %1</source>
+        <translation>Numerator of %1</translation>
+    </message>
+    <message>
+        <source>Forma exacta sin simplificar</source>
+        <translation>Exact form, not reduced</translation>
+    </message>
+    <message>
+        <source>Denominador de la %1</source>
+        <translation>Denominator of %1</translation>
+    </message>
+    <message>
+        <source>Numerador simplificado de la %1</source>
+        <translation>Reduced numerator of %1</translation>
+    </message>
+    <message>
+        <source>Forma exacta simplificada</source>
+        <translation>Exact form, reduced</translation>
+    </message>
+    <message>
+        <source>Denominador simplificado de la %1</source>
+        <translation>Reduced denominator of %1</translation>
+    </message>
+    <message>
+        <source>&amp;Archivo</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edición</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Co&amp;rtar</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Pegar</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>B&amp;orrar Todo</source>
+        <translation>Clear &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Opciones</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Número &amp;PI</source>
+        <translation>Number &amp;Pi</translation>
+    </message>
+    <message>
+        <source>&amp;Elevar a</source>
+        <translation>&amp;Raise to</translation>
+    </message>
+    <message>
+        <source>C&amp;entrar</source>
+        <translation>C&amp;entre</translation>
+    </message>
+    <message>
+        <source>&amp;Calculadora</source>
+        <translation>Calc&amp;ulator</translation>
+    </message>
+    <message>
+        <source>&amp;Notación científica</source>
+        <translation>&amp;Scientific Notation</translation>
+    </message>
+    <message>
+        <source>&amp;Siempre Visible</source>
+        <translation>Always on &amp;Top</translation>
+    </message>
+    <message>
+        <source>S&amp;iempre = 0</source>
+        <translation>Al&amp;ways = 0</translation>
+    </message>
+    <message>
+        <source>Simplificar Raiz Compleja</source>
+        <translation>Simplify Complex Root</translation>
+    </message>
+    <message>
+        <source>&amp;Avanzado</source>
+        <translation>Ad&amp;vanced</translation>
+    </message>
+    <message>
+        <source>A&amp;yuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Menú</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar todo</source>
+        <translation>Clear &amp;all</translation>
+    </message>
+    <message>
+        <source>S&amp;alir</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Cortar</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Borrar Todo</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Centrar</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Calculadora</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Ejecutar Calculadora</source>
+        <translation>Start the Calculator</translation>
+    </message>
+    <message>
+        <source>Notación científica</source>
+        <translation>Scientific Notation</translation>
+    </message>
+    <message>
+        <source>Siempre Visible</source>
+        <translation>Always on Top</translation>
+    </message>
+    <message>
+        <source>Siempre = 0</source>
+        <translation>Always = 0</translation>
+    </message>
+    <message>
+        <source>Simplificar Solución Compleja</source>
+        <translation>Simplify Complex Solution</translation>
+    </message>
+    <message>
+        <source>Avanzado</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Menú Avanzado</source>
+        <translation>Advanced Menu</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Acerca de...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>No se ha podido ejecutar la calculadora</source>
+        <translation>The calculator could not be started</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Escriba la dirección de la calculadora</source>
+        <translation><byte value="xd"/>
+Type the calculator&apos;s path</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Autor: %1<byte value="xd"/>
+Versión: %2.%3.%4<byte value="xd"/>
+Licencia: GPL-3.0-or-later<byte value="xd"/>
+%5</source>
+        <translation>Author: %1<byte value="xd"/>
+Version: %2.%3.%4<byte value="xd"/>
+Licence: GPL-3.0-or-later<byte value="xd"/>
+%5</translation>
+    </message>
+    <message>
+        <source>Son las %1 del día %2</source>
+        <translation>It is %1 on %2</translation>
+    </message>
+    <message>
+        <source>Imposible continuar con la operación.<byte value="xd"/>
+Operación cancelada.</source>
+        <translation>Unable to continue the operation.<byte value="xd"/>
+Operation cancelled.</translation>
+    </message>
+    <message>
+        <source>No puede copiar el texto del portapapeles porque<byte value="xd"/>
+el texto numérico actual ya contiene un separador decimal (%1).</source>
+        <translation>You cannot paste the text from the clipboard because<byte value="xd"/>
+the current number already holds a decimal separator (%1).</translation>
+    </message>
+    <message>
+        <source>Trinomix v%1.%2.%3 by %4</source>
+        <translation>Trinomix v%1.%2.%3 by %4</translation>
+    </message>
+    <message>
+        <source>¿Desea salir de la aplicación?</source>
+        <translation>Do you want to quit the application?</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Operación cancelada.</source>
+        <translation>Operation cancelled.</translation>
+    </message>
+    <message>
+        <source>Solución compleja</source>
+        <translation>Complex solution</translation>
+    </message>
+    <message>
+        <source>Valor introducido elevado al cuadrado no válido.</source>
+        <translation>The value squared is not valid.</translation>
+    </message>
+    <message>
+        <source>Imposible continuar con la operación.</source>
+        <translation>Unable to continue the operation.</translation>
+    </message>
+    <message>
+        <source>&amp;Seleccionar</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>&amp;Seleccionar (%1º)</source>
+        <translation>&amp;Select (field %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar (%1º)</source>
+        <translation>&amp;Delete (field %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Borrar</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Introduzca el signo</source>
+        <translation>Type the sign</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un exponente(E)!!</source>
+        <translation>You cannot type an exponent (E)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un separador decimal(%1)!!</source>
+        <translation>You cannot type a decimal separator (%1)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un menos(-)!!</source>
+        <translation>You cannot type a minus (-)!</translation>
+    </message>
+    <message>
+        <source>¡¡No puede introducir un más(+)!!</source>
+        <translation>You cannot type a plus (+)!</translation>
+    </message>
+    <message>
+        <source>Valor actual del texto (%1) no válido<byte value="xd"/>
+Se procede a reparar el texto.</source>
+        <translation>The current text of field %1 is not valid<byte value="xd"/>
+The text will be repaired.</translation>
+    </message>
+    <message>
+        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
+Compruebe que el número está entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para valores positivos.</source>
+        <translation>Number text %1 is not valid. The text box may hold one or more characters that are not valid.<byte value="xd"/>
+Check that the number lies between -1,79769313486232E308 and -4,94065645841247E-324 for negative values and between 4,94065645841247E-324 and 1,79769313486232E308 for positive values.</translation>
+    </message>
+    <message>
+        <source>Error: No se puede continuar con la operación</source>
+        <translation>Error: the operation cannot continue</translation>
+    </message>
+    <message>
+        <source>Por favor introduzca un valor.<byte value="xd"/>
+Para introducir un valor decimal use la COMA (,)</source>
+        <translation>Please type a value.<byte value="xd"/>
+To type a decimal value use the COMMA (,)</translation>
+    </message>
+    <message>
+        <source>Atención</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Valor no válido u Operación cancelada.</source>
+        <translation>Value not valid, or operation cancelled.</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplicar por PI (%1º)</source>
+        <translation>&amp;Multiply by Pi (field %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir entre PI (%1º)</source>
+        <translation>&amp;Divide by Pi (field %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Invertir 1/X (%1º)</source>
+        <translation>&amp;Invert 1/X (field %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Y (%1º)</source>
+        <translation>&amp;Y (field %1)</translation>
+    </message>
+    <message>
+        <source>Toolbar1</source>
+        <translation>Toolbar</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>MAYÚS</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NÚM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>INS</translation>
+    </message>
+</context>
+</TS>
