@@ -323,6 +323,7 @@ void Form1::createMenus()
 
     mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), QStringLiteral("&Archivo"));
     mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), QStringLiteral("&Calcular"), Qt::Key_F5);
+    mnuDesarrollo = item(mnuArchivo, QStringLiteral("mnuDesarrollo"), QStringLiteral("&Desarrollo"), Qt::Key_F2);
     separator(mnuArchivo, QStringLiteral("mnusepa2"));
     mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), QStringLiteral("&Salir"), Qt::CTRL | Qt::Key_S);
 
@@ -476,6 +477,7 @@ void Form1::createConnections()
     connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
 
     connectCommand(mnuCalcular, &Form1::CmdCal_Click);
+    connectCommand(mnuDesarrollo, &Form1::mnuDesarrollo_Click);
     connectCommand(mnuSalir2, &Form1::CmdSal_Click);
     connectCommand(mnuSalir, &Form1::CmdSal_Click);
     connectCommand(mnuCentrar1, &Form1::mnuCentrar_Click);

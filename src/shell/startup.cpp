@@ -143,6 +143,7 @@ void Form1::Form_Activate()
 {
     Text1[0]->setFocus();
     Text1[0]->selectAll();
+    restoreDesarrollo();
 }
 
 void Form1::CmdSal_Click()
@@ -160,6 +161,7 @@ void Form1::CmdSal_Click()
     storeSetting("nota", flag(mnuNota));
     storeSetting("simpli", flag(mnusimpli));
     storeSetting("avan", flag(mnuAvanzado));
+    storeDesarrolloSettings();
 
     if (platform_->askYesNo(this, QStringLiteral("¿Desea salir de la aplicación?"), QStringLiteral("Salir"))) {
         close();

@@ -21,8 +21,10 @@ void Form1::CmdCal_Click()
 {
     resetResultDisplay();
     ComprobarDatos();
-    if (DatosNoValidos)
+    if (DatosNoValidos) {
+        explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
+    }
 
     trx::SolveRequest request;
     for (int i = 0; i < 4; ++i)
@@ -35,11 +37,16 @@ void Form1::CmdCal_Click()
         MostrarError(QStringLiteral("Valor introducido elevado al cuadrado no válido."));
         CampoError = 0;
         EnfocarError();
+        explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
         return;
     }
     showSolveResult(result);
     if (dispatchSolveError(result.error))
         finishSolve(result);
+    if (result.outcome == trx::SolveOutcome::Cancelled || result.outcome == trx::SolveOutcome::NotANumber)
+        explainNoWorking(QStringLiteral("Operación cancelada: no hay desarrollo que mostrar."));
+    else
+        showWorking(request.fields);
 }
 
 void Form1::resetResultDisplay()
