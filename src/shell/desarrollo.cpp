@@ -203,9 +203,9 @@ bool Desarrollo::exportPdf(const QString& path) const
 
 void Desarrollo::askAndExportPdf()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"),
-                                                      QStringLiteral("desarrollo.pdf"),
-                                                      QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"), QStringLiteral("desarrollo.pdf"),
+                                     QStringLiteral("Documentos PDF (*.pdf)"));
     if (!path.isEmpty())
         exportPdf(path);
 }

@@ -238,7 +238,7 @@ private:
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
-    Desarrollo* desarrollo_ = nullptr;  // built when first opened
+    Desarrollo* desarrollo_ = nullptr;     // built when first opened
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 

@@ -79,9 +79,9 @@ FormulaBox fractionBox(const Node& node, const QFont& font, QPainter* painter, c
                       origin + QPointF((width - top.width) / 2, -axis - gap - top.descent));
         layoutFormula(node.children[1], font, painter,
                       origin + QPointF((width - bottom.width) / 2, -axis + gap + bottom.ascent));
-        painter->fillRect(QRectF(origin.x() + pad / 2, origin.y() - axis - metrics.lineWidth() / 2, width - pad,
-                                 metrics.lineWidth()),
-                          painter->pen().color());
+        painter->fillRect(
+            QRectF(origin.x() + pad / 2, origin.y() - axis - metrics.lineWidth() / 2, width - pad, metrics.lineWidth()),
+            painter->pen().color());
     }
     return {width, axis + gap + top.descent + top.ascent, bottom.ascent + bottom.descent + gap - axis};
 }
@@ -117,8 +117,8 @@ FormulaBox scriptBox(const Node& node, const QFont& font, QPainter* painter, con
     const FormulaBox base = layoutFormula(node.children[0], font, painter, origin);
     const QFont small = scaled(font, kScriptScale);
     const bool raised = node.kind == Kind::Power;
-    const qreal shift = raised ? -std::max(base.ascent - metrics.xHeight() * 0.5, metrics.xHeight())
-                               : metrics.descent() * 0.9;
+    const qreal shift =
+        raised ? -std::max(base.ascent - metrics.xHeight() * 0.5, metrics.xHeight()) : metrics.descent() * 0.9;
     const FormulaBox script = layoutFormula(node.children[1], small, painter, origin + QPointF(base.width, shift));
     return {base.width + script.width, std::max(base.ascent, script.ascent - shift),
             std::max(base.descent, script.descent + shift)};
@@ -173,8 +173,7 @@ FormulaBox layoutFormula(const Node& formula, const QFont& font, QPainter* paint
     }
 }
 
-qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft,
-                qreal width)
+qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft, qreal width)
 {
     const QFontMetricsF metrics(font);
     const QString sentence = QString::fromStdString(step.sentence);

@@ -57,8 +57,8 @@ Node decimalMagnitude(const ExactDecimal& value, char separator)
     if (length > places)
         return math::number(digits.substr(0, static_cast<std::size_t>(length - places)) + separator +
                             digits.substr(static_cast<std::size_t>(length - places)));
-    return math::number("0" + std::string(1, separator) +
-                        std::string(static_cast<std::size_t>(places - length), '0') + digits);
+    return math::number("0" + std::string(1, separator) + std::string(static_cast<std::size_t>(places - length), '0') +
+                        digits);
 }
 
 Node signedNode(bool negative, Node magnitude)
@@ -255,9 +255,9 @@ std::vector<WorkedStep> Deriver::run(const std::array<ExactDecimal, 4>& typed)
 void Deriver::normalise(std::array<ExactDecimal, 4> k)
 {
     const auto equation = [this](const std::array<ExactDecimal, 4>& e) {
-        return equals(polynomial({coefficient(e[0], separator_), coefficient(e[1], separator_),
-                                  coefficient(e[2], separator_)}),
-                      signedNode(e[3].significand < 0, decimalMagnitude(e[3], separator_)));
+        return equals(
+            polynomial({coefficient(e[0], separator_), coefficient(e[1], separator_), coefficient(e[2], separator_)}),
+            signedNode(e[3].significand < 0, decimalMagnitude(e[3], separator_)));
     };
     add("Ecuación:", equation(k));
     if (k[3].significand != 0) {
@@ -299,8 +299,7 @@ void Deriver::scaleToIntegers(const std::array<ExactDecimal, 3>& k)
     const auto named = [](const char* name, const mpz_class& value) {
         return equals(math::identifier(name), rationalNode(mpq_class(value)));
     };
-    add("Coeficientes de la forma normal:",
-        row({named("a", a_), op(","), named("b", b_), op(","), named("c", c_)}));
+    add("Coeficientes de la forma normal:", row({named("a", a_), op(","), named("b", b_), op(","), named("c", c_)}));
 }
 
 void Deriver::discriminant()
@@ -308,15 +307,14 @@ void Deriver::discriminant()
     d_ = b_ * b_ - 4 * a_ * c_;
     const Node symbolic = row({math::power(math::identifier("b"), math::number("2")), op("−"),
                                row({math::number("4"), math::identifier("a"), math::identifier("c")})});
-    const Node substituted = row({math::power(asFactor(mpq_class(b_)), math::number("2")), op("−"),
-                                  row({math::number("4"), op("·"), asFactor(mpq_class(a_)), op("·"),
-                                       asFactor(mpq_class(c_))})});
-    add("Discriminante:", row({math::identifier("D"), op("="), symbolic, op("="), substituted, op("="),
-                               rationalNode(mpq_class(d_))}));
+    const Node substituted =
+        row({math::power(asFactor(mpq_class(b_)), math::number("2")), op("−"),
+             row({math::number("4"), op("·"), asFactor(mpq_class(a_)), op("·"), asFactor(mpq_class(c_))})});
+    add("Discriminante:",
+        row({math::identifier("D"), op("="), symbolic, op("="), substituted, op("="), rationalNode(mpq_class(d_))}));
     const Node named = equals(math::identifier("D"), rationalNode(mpq_class(d_)));
     if (d_ > 0)
-        add("Como D > 0, la ecuación tiene dos soluciones reales distintas:",
-            row({named, op(">"), math::number("0")}));
+        add("Como D > 0, la ecuación tiene dos soluciones reales distintas:", row({named, op(">"), math::number("0")}));
     else if (d_ == 0)
         add("Como D = 0, la ecuación tiene una solución real doble:", named);
     else
@@ -326,12 +324,12 @@ void Deriver::discriminant()
 
 void Deriver::quadraticFormula()
 {
-    const Node general = math::fraction(
-        row({math::sign("−"), math::identifier("b"), op("±"), math::radical(math::identifier("D"))}),
-        row({math::number("2"), math::identifier("a")}));
-    const Node substituted = math::fraction(
-        row({rationalNode(mpq_class(-b_)), op("±"), math::radical(rationalNode(mpq_class(d_)))}),
-        row({math::number("2"), op("·"), asFactor(mpq_class(a_))}));
+    const Node general =
+        math::fraction(row({math::sign("−"), math::identifier("b"), op("±"), math::radical(math::identifier("D"))}),
+                       row({math::number("2"), math::identifier("a")}));
+    const Node substituted =
+        math::fraction(row({rationalNode(mpq_class(-b_)), op("±"), math::radical(rationalNode(mpq_class(d_)))}),
+                       row({math::number("2"), op("·"), asFactor(mpq_class(a_))}));
     add("Fórmula de la ecuación de segundo grado:", row({x(), op("="), general, op("="), substituted}));
 }
 
@@ -401,13 +399,14 @@ void Deriver::rootOfDiscriminant()
         parts.push_back(row({math::radical(integerMagnitude(magnitude)), op("·"), unit}));
     const bool factorsOut = split.factor > 1 && r_ > 1;
     if (factorsOut) {
-        const Node inside = math::radical(row(
-            {math::power(integerMagnitude(split.factor), math::number("2")), op("·"), integerMagnitude(r_)}));
+        const Node inside = math::radical(
+            row({math::power(integerMagnitude(split.factor), math::number("2")), op("·"), integerMagnitude(r_)}));
         parts.push_back(imaginary_ ? row({inside, op("·"), unit}) : inside);
     }
     parts.push_back(hasRoot() ? scaledOmega(mpq_class(split.factor)) : integerMagnitude(split.factor));
 
-    std::string sentence = imaginary_ ? "La raíz de un número negativo es imaginaria, con i² = −1" : "Raíz del discriminante";
+    std::string sentence =
+        imaginary_ ? "La raíz de un número negativo es imaginaria, con i² = −1" : "Raíz del discriminante";
     if (factorsOut)
         sentence += ", sacando los factores cuadrados";
     else if (r_ > 1 && split.complete)
@@ -423,8 +422,7 @@ void Deriver::rationalSolutions()
     const Node denominator = integerMagnitude(2 * a_);
     if (q_ == 0) {
         add("Solución doble:", chain({row({solutionName(1), op("="), solutionName(2)}),
-                                      math::fraction(rationalNode(mpq_class(-b_)), denominator),
-                                      rationalNode(p_)}));
+                                      math::fraction(rationalNode(mpq_class(-b_)), denominator), rationalNode(p_)}));
         return;
     }
     const mpz_class root = integral(q_ * 2 * a_);
@@ -434,8 +432,7 @@ void Deriver::rationalSolutions()
             chain({solutionName(sign > 0 ? 1 : 2),
                    math::fraction(row({rationalNode(mpq_class(-b_)), op(sign > 0 ? "+" : "−"), integerMagnitude(root)}),
                                   denominator),
-                   math::fraction(rationalNode(mpq_class(numerator)), denominator),
-                   rationalNode(p_ + sign * q_)}));
+                   math::fraction(rationalNode(mpq_class(numerator)), denominator), rationalNode(p_ + sign * q_)}));
     }
 }
 
@@ -559,8 +556,7 @@ void Deriver::vertexForm()
         appendTerm(sum, sgn(vertexHeight), rationalMagnitude(vertexHeight));
     add("Forma canónica, completando el cuadrado:", equals(polynomial(a_, b_, c_), row(std::move(sum))));
     add("Vértice de la parábola, con h = −b/2a y k = −D/4a:",
-        row({math::identifier("V"),
-             math::fenced(row({rationalNode(p_), op(","), rationalNode(vertexHeight)}))}));
+        row({math::identifier("V"), math::fenced(row({rationalNode(p_), op(","), rationalNode(vertexHeight)}))}));
     add("Eje de simetría:", equals(x(), rationalNode(p_)));
     add("Corte con el eje y:", math::fenced(row({math::number("0"), op(","), rationalNode(mpq_class(c_))})));
 }
@@ -607,8 +603,8 @@ void Deriver::check(int sign)
     if (c_ != 0)
         appendTerm(substituted, sgn(c_), integerMagnitude(c_));
 
-    const Surd terms[] = {times({mpq_class(a_), 0}, times(value, value)), times({mpq_class(b_), 0}, value),
-                          {mpq_class(c_), 0}};
+    const Surd terms[] = {
+        times({mpq_class(a_), 0}, times(value, value)), times({mpq_class(b_), 0}, value), {mpq_class(c_), 0}};
     std::vector<Node> worked;
     Surd total{0, 0};
     for (const Surd& term : terms) {
@@ -622,7 +618,8 @@ void Deriver::check(int sign)
     if (!worked.empty())
         parts.push_back(row(std::move(worked)));
     parts.push_back(surdNode(total));
-    add(std::string("Comprobación: sustituimos x") + (sign > 0 ? "₁" : "₂") + " en la ecuación:", chain(std::move(parts)));
+    add(std::string("Comprobación: sustituimos x") + (sign > 0 ? "₁" : "₂") + " en la ecuación:",
+        chain(std::move(parts)));
 }
 
 // x₁ = 0,4 or x₁ ≈ 1,4142135623731, in 15 significant digits.
@@ -636,7 +633,8 @@ Node Deriver::decimalNode(int sign, Node name) const
         if (!imaginaryUnit)
             appendTerm(sum, termSign, digits);
         else
-            appendTerm(sum, termSign, part.magnitude == "1" ? math::identifier("i") : row({digits, math::identifier("i")}));
+            appendTerm(sum, termSign,
+                       part.magnitude == "1" ? math::identifier("i") : row({digits, math::identifier("i")}));
     };
     if (imaginary_) {
         if (p_ != 0)
@@ -667,8 +665,7 @@ void Deriver::decimalValues()
 std::string latexSentence(const std::string& sentence)
 {
     static const std::pair<std::string, std::string> symbols[] = {
-        {"−", "$-$"}, {"²", "$^2$"}, {"≈", "$\\approx$"}, {">", "$>$"}, {"<", "$<$"},
-        {"₁", "$_1$"}, {"₂", "$_2$"}};
+        {"−", "$-$"}, {"²", "$^2$"}, {"≈", "$\\approx$"}, {">", "$>$"}, {"<", "$<$"}, {"₁", "$_1$"}, {"₂", "$_2$"}};
     std::string out = sentence;
     for (const auto& [symbol, replacement] : symbols) {
         for (std::size_t at = out.find(symbol); at != std::string::npos; at = out.find(symbol, at + replacement.size()))

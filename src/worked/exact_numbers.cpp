@@ -100,8 +100,8 @@ DecimalValue decimalValue(const mpz_class& x, const mpz_class& y, const mpz_clas
 
     // floor(value · 10^k) with at least 16 digits: the 15 shown and one more
     // that decides the rounding.
-    long k = kDigits + 2 - static_cast<long>(digitCount(abs(xs) + abs(ys) * sqrt(r) + 1)) +
-             static_cast<long>(digitCount(z));
+    long k =
+        kDigits + 2 - static_cast<long>(digitCount(abs(xs) + abs(ys) * sqrt(r) + 1)) + static_cast<long>(digitCount(z));
     mpz_class scaledX, scaledY, scaledZ, floored;
     long count = 0;
     for (;;) {

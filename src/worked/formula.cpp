@@ -83,9 +83,8 @@ std::string latexOperator(const std::string& text)
 std::string spokenOperator(const std::string& text)
 {
     static const std::pair<const char*, const char*> words[] = {
-        {"+", "más"},         {"−", "menos"},         {"±", "más o menos"},
-        {"=", "igual a"},     {"≈", "aproximadamente igual a"},
-        {"·", "por"},         {">", "mayor que"},     {"<", "menor que"},
+        {"+", "más"}, {"−", "menos"},     {"±", "más o menos"}, {"=", "igual a"}, {"≈", "aproximadamente igual a"},
+        {"·", "por"}, {">", "mayor que"}, {"<", "menor que"},
     };
     for (const auto& [sign, word] : words) {
         if (text == sign)
@@ -187,9 +186,9 @@ std::string plainText(const Node& formula)
     case Kind::Power:
         return plainFactor(formula.children[0]) + plainExponent(formula.children[1]);
     case Kind::Subscript:
-        return plainText(formula.children[0]) +
-               (isDigits(formula.children[1]) ? scriptDigits(formula.children[1].text, false)
-                                              : "_" + plainWrapped(formula.children[1]));
+        return plainText(formula.children[0]) + (isDigits(formula.children[1])
+                                                     ? scriptDigits(formula.children[1].text, false)
+                                                     : "_" + plainWrapped(formula.children[1]));
     case Kind::Fenced:
         return "(" + plainText(formula.children[0]) + ")";
     }

@@ -40,7 +40,8 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
         window.field(1)->setText(QLatin1String(failure.b));
         window.clickSolve();
         EXPECT_TRUE(desarrollo->steps().empty()) << failure.why;
-        EXPECT_TRUE(window.find<QLabel>(QStringLiteral("DesarrolloMensaje"))->text().startsWith(QString::fromUtf8(failure.why)))
+        EXPECT_TRUE(
+            window.find<QLabel>(QStringLiteral("DesarrolloMensaje"))->text().startsWith(QString::fromUtf8(failure.why)))
             << window.find<QLabel>(QStringLiteral("DesarrolloMensaje"))->text().toStdString();
         window.typeEquation(QStringLiteral("4"), QStringLiteral("-4"), QStringLiteral("-3"), QStringLiteral("0"));
         window.clickSolve();
@@ -60,7 +61,8 @@ TEST(Desarrollo, CopiesThreeFormsAndExportsAPdf)
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     EXPECT_TRUE(copied->text().contains(QStringLiteral("x² + x = x(x + 1)")));
     EXPECT_TRUE(copied->data(QStringLiteral("text/x-tex")).contains("\\frac{"));
-    EXPECT_TRUE(copied->data(QStringLiteral("application/mathml+xml")).contains("xmlns=\"http://www.w3.org/1998/Math/MathML\""));
+    EXPECT_TRUE(copied->data(QStringLiteral("application/mathml+xml"))
+                    .contains("xmlns=\"http://www.w3.org/1998/Math/MathML\""));
 
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("desarrollo.pdf"));
