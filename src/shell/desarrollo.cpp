@@ -33,7 +33,7 @@ public:
     }
     QSize sizeHint() const override
     {
-        const FormulaBox box = layoutFormula(step_.formula, formulaFont(), nullptr, {});
+        const FormulaBox box = layoutFormula(step_.formula, formulaFont(font()), nullptr, {});
         const int wide = qCeil(box.width) + 4 * fontMetrics().averageCharWidth();
         const int width = std::max(wide, 300);
         return {width, heightForWidth(width)};
@@ -61,12 +61,6 @@ protected:
     }
 
 private:
-    QFont formulaFont() const
-    {
-        QFont bigger = font();
-        bigger.setPointSizeF(font().pointSizeF() * 1.15);
-        return bigger;
-    }
     trx::WorkedStep step_;
 };
 
@@ -172,15 +166,20 @@ void Desarrollo::copyWorking()
 
 void Desarrollo::paintPages(QPagedPaintDevice& device) const
 {
+    // Laid out in screen pixels, as the measurements are, and scaled up to
+    // the device's resolution; a pixel-sized font scales with the painter.
+    const qreal scale = device.logicalDpiY() / 96.0;
     QPainter painter(&device);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     QFont font = this->font();
-    font.setPointSizeF(11);
-    const qreal width = device.width();
+    font.setPixelSize(15);  // 11 points
+    const qreal width = device.width() / scale;
+    const qreal pageHeight = device.height() / scale;
     qreal top = 0;
     for (const trx::WorkedStep& step : steps_) {
         const qreal height = paintStep(nullptr, step, font, {}, width);
-        if (top > 0 && top + height > device.height()) {
+        if (top > 0 && top + height > pageHeight) {
             device.newPage();
             top = 0;
         }

@@ -16,7 +16,10 @@ constexpr qreal kScriptScale = 0.7;
 QFont scaled(const QFont& font, qreal factor)
 {
     QFont smaller = font;
-    smaller.setPointSizeF(font.pointSizeF() * factor);
+    if (font.pixelSize() > 0)
+        smaller.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        smaller.setPointSizeF(font.pointSizeF() * factor);
     return smaller;
 }
 
@@ -173,20 +176,24 @@ FormulaBox layoutFormula(const Node& formula, const QFont& font, QPainter* paint
     }
 }
 
+QFont formulaFont(const QFont& textFont)
+{
+    return scaled(textFont, 1.15);
+}
+
 qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft, qreal width)
 {
     const QFontMetricsF metrics(font);
     const QString sentence = QString::fromStdString(step.sentence);
     const QRectF sentenceArea =
         metrics.boundingRect(QRectF(topLeft, QSizeF(width, 1e6)), Qt::TextWordWrap | Qt::AlignLeft, sentence);
-    const QFont formulaFont = scaled(font, 1.15);
-    const FormulaBox box = layoutFormula(step.formula, formulaFont, nullptr, {});
+    const FormulaBox box = layoutFormula(step.formula, formulaFont(font), nullptr, {});
     const qreal indent = metrics.horizontalAdvance(QStringLiteral("    "));
     const qreal gap = metrics.height() * 0.4;
     if (painter != nullptr) {
         painter->setFont(font);
         painter->drawText(sentenceArea, Qt::TextWordWrap | Qt::AlignLeft, sentence);
-        layoutFormula(step.formula, formulaFont, painter,
+        layoutFormula(step.formula, formulaFont(font), painter,
                       QPointF(topLeft.x() + indent, sentenceArea.bottom() + gap + box.ascent));
     }
     return sentenceArea.height() + gap + box.ascent + box.descent + gap * 2;

@@ -22,5 +22,8 @@ struct FormulaBox {
 // the left end of its baseline).
 FormulaBox layoutFormula(const trx::math::Node& formula, const QFont& font, QPainter* painter, const QPointF& origin);
 
+// Formulas are set a little larger than the sentences around them.
+QFont formulaFont(const QFont& textFont);
+
 // A step as sentence over formula, `width` wide; returns the height used.
 qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft, qreal width);
