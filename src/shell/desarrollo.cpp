@@ -30,12 +30,12 @@ public:
         setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula)));
         setToolTip(QString::fromStdString(trx::math::plainText(step.formula)));
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        // A long formula widens the page, and the window scrolls sideways.
+        setMinimumWidth(qCeil(stepWidth(step_, font())));
     }
     QSize sizeHint() const override
     {
-        const FormulaBox box = layoutFormula(step_.formula, formulaFont(font()), nullptr, {});
-        const int wide = qCeil(box.width) + 4 * fontMetrics().averageCharWidth();
-        const int width = std::max(wide, 300);
+        const int width = std::max(minimumWidth(), 300);
         return {width, heightForWidth(width)};
     }
     bool hasHeightForWidth() const override { return true; }
@@ -46,12 +46,22 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(palette().color(QPalette::Text));
         paintStep(&painter, step_, font(), QPointF(0, 0), width());
         if (hasFocus()) {
             QStyleOptionFocusRect option;
             option.initFrom(this);
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        for (QWidget* outer = parentWidget(); outer != nullptr; outer = outer->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(outer)) {
+                area->ensureWidgetVisible(this);
+                break;
+            }
         }
     }
     void resizeEvent(QResizeEvent* event) override

@@ -181,6 +181,20 @@ QFont formulaFont(const QFont& textFont)
     return scaled(textFont, 1.15);
 }
 
+namespace {
+
+qreal formulaIndent(const QFont& font)
+{
+    return QFontMetricsF(font).horizontalAdvance(QStringLiteral("    "));
+}
+
+}  // namespace
+
+qreal stepWidth(const trx::WorkedStep& step, const QFont& font)
+{
+    return formulaIndent(font) + layoutFormula(step.formula, formulaFont(font), nullptr, {}).width;
+}
+
 qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft, qreal width)
 {
     const QFontMetricsF metrics(font);
@@ -188,7 +202,7 @@ qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& fon
     const QRectF sentenceArea =
         metrics.boundingRect(QRectF(topLeft, QSizeF(width, 1e6)), Qt::TextWordWrap | Qt::AlignLeft, sentence);
     const FormulaBox box = layoutFormula(step.formula, formulaFont(font), nullptr, {});
-    const qreal indent = metrics.horizontalAdvance(QStringLiteral("    "));
+    const qreal indent = formulaIndent(font);
     const qreal gap = metrics.height() * 0.4;
     if (painter != nullptr) {
         painter->setFont(font);

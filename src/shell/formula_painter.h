@@ -25,5 +25,8 @@ FormulaBox layoutFormula(const trx::math::Node& formula, const QFont& font, QPai
 // Formulas are set a little larger than the sentences around them.
 QFont formulaFont(const QFont& textFont);
 
+// The narrowest a step can be: its formula, indented, on one line.
+qreal stepWidth(const trx::WorkedStep& step, const QFont& font);
+
 // A step as sentence over formula, `width` wide; returns the height used.
 qreal paintStep(QPainter* painter, const trx::WorkedStep& step, const QFont& font, const QPointF& topLeft, qreal width);

@@ -49,6 +49,11 @@ const WorkedCase kCases[] = {
       "x₁ ≈ 0,618033988749895, x₂ ≈ −1,61803398874989", "(x + 1/2 − √5/2)(x + 1/2 + √5/2)",
       "= (3/2 − √5/2) + (−1/2 + √5/2) − 1 = 0"}},
     {{"2", "0", "3", "0"}, {"√(−24) = √24·i = √(2²·6)·i = 2√6·i", "= ±(√6/2)i", "x₁ ≈ 1,22474487139159i"}},
+    // 3001² · 3011: beyond the search for square factors; the 2² of D = 4c still comes out.
+    {{"1", "0", "-27117069011", "0"},
+     {"no se han buscado factores cuadrados mayores que 3000, pero el resultado es exacto:\n"
+      "    √108468276044 = √(2²·27117069011) = 2√27117069011",
+      "x = (0 ± 2√27117069011)/2 = ±√27117069011"}},
     // The ends of the double range stay exact.
     {{"1E308", "1E308", "-1E308", "0"}, {"10³⁰⁸x² + 10³⁰⁸x − 10³⁰⁸ = 0", "Dividimos entre 10³⁰⁸", "x = (−1 ± √5)/2"}},
     {{"1E-300", "1", "0", "0"},
