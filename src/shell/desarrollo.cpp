@@ -7,11 +7,11 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibrary>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
@@ -219,11 +219,27 @@ void Desarrollo::askAndExportPdf()
         exportPdf(path);
 }
 
+// The print module sits beside the program in a build, and in the program's
+// library folder once installed.
 void Desarrollo::printWorking()
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprimir"));
-    if (dialog.exec() == QDialog::Accepted)
-        paintPages(printer);
+    using PaintPages = void (*)(QPagedPaintDevice&, const void*);
+    using PrintPages = bool (*)(QWidget*, PaintPages, const void*);
+    const QString here = QCoreApplication::applicationDirPath();
+    PrintPages print = nullptr;
+    for (const QString& folder : {here, here + QStringLiteral("/" TRX_PRINT_MODULE_DIR)}) {
+        QLibrary module(folder + QStringLiteral("/trx_printing"));
+        print = reinterpret_cast<PrintPages>(module.resolve("trxPrintPages"));
+        if (print != nullptr)
+            break;
+    }
+    if (print == nullptr) {
+        QMessageBox::warning(this, QStringLiteral("Imprimir"),
+                             QStringLiteral("No se encuentra el módulo de impresión del programa."));
+        return;
+    }
+    const PaintPages paint = [](QPagedPaintDevice& device, const void* window) {
+        static_cast<const Desarrollo*>(window)->paintPages(device);
+    };
+    print(this, paint, this);
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -71,6 +72,21 @@ TEST(Desarrollo, CopiesThreeFormsAndExportsAPdf)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");
 
+    // Printing loads its module on demand and asks for a printer.
+    QString asked;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            asked = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    answer.start(10);
+    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdImprimir")), Qt::LeftButton);
+    answer.stop();
+    EXPECT_EQ(asked, QStringLiteral("Imprimir"));
+
+    QApplication::setActiveWindow(desarrollo);
     QTest::keyClick(desarrollo, Qt::Key_Escape);
     EXPECT_FALSE(desarrollo->isVisible());
 }
