@@ -291,7 +291,7 @@ std::string spoken(const Node& formula)
             return spoken(parts[0]) + " al cuadrado";
         return spoken(parts[0]) + " elevado a " + spoken(parts[1]);
     case Kind::Subscript:
-        return spoken(parts[0]) + " sub " + spoken(parts[1]);
+        return spoken(parts[0]) + " subíndice " + spoken(parts[1]);
     case Kind::Fenced:
         return "abre paréntesis " + spoken(parts[0]) + " cierra paréntesis";
     }

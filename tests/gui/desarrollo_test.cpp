@@ -29,6 +29,15 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
     window.typeEquation(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("0"));
     window.clickSolve();
     EXPECT_TRUE(workingText(*desarrollo).contains(QStringLiteral("= ±√2\n"))) << workingText(*desarrollo).toStdString();
+    // A screen reader hears each step: its sentence, then its formula in words.
+    QStringList heard;
+    for (const QWidget* step : desarrollo->findChildren<QWidget*>()) {
+        if (step->focusPolicy() == Qt::TabFocus && step->isVisible())
+            heard << step->accessibleName() + QLatin1Char(' ') + step->accessibleDescription();
+    }
+    EXPECT_TRUE(heard.contains(QStringLiteral("Soluciones: x subíndice 1 igual a raíz cuadrada de 2, x subíndice 2 "
+                                              "igual a menos raíz cuadrada de 2")))
+        << heard.join(QLatin1Char('\n')).toStdString();
 
     // Each message leaves no working behind; a good solve brings it back.
     const struct {
