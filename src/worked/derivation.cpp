@@ -181,10 +181,6 @@ std::string powerOfTenWords(long exponent)
     return "10 elevado a " + std::to_string(exponent);
 }
 
-}  // namespace
-
-namespace {
-
 // rational + coefficient·ω, where ω is the root of the working (√r, or i√r
 // when the discriminant is negative).
 struct Surd {
