@@ -14,6 +14,7 @@ set(TRX_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS trx_printing LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/trinomix)
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # A placeholder, like the address, until the project has a mailbox.
 set(TRX_CONTACT "Equipo Trinomix <trinomix@example.org>" CACHE STRING
@@ -102,7 +103,8 @@ if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
   # The README's picture: the sample must still solve on the current window
   # without raising any box.
   add_test(NAME screenshot_sample_solves
-    COMMAND trinomix_screenshot ${CMAKE_CURRENT_BINARY_DIR}/screenshot-check.png)
+    COMMAND trinomix_screenshot ${CMAKE_CURRENT_BINARY_DIR}/screenshot-check.png
+            ${CMAKE_CURRENT_BINARY_DIR}/desarrollo-check.png)
 endif()
 
 # The Debian package.  Library dependencies come from the binary; the SVG

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the size of the tests against the program: non-blank lines of the
 # C++, shell and Python files git tracks under tests/ and under src/.  Fuzz
 # targets and benchmarks are neither.  The project keeps the tests between a

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after a sample solve to a PNG, the picture in the
-// README:
+// README, and with a second name the Desarrollo window of the same solve:
 //
-//   trinomix_screenshot OUTPUT.png
+//   trinomix_screenshot OUTPUT.png [DESARROLLO.png]
 //
 // The window runs offscreen, in Spanish, on platform services that show
 // nothing and keep nothing, so neither the user's stored settings nor a
@@ -65,6 +65,24 @@ template <typename T> T* control(const QWidget& window, const QString& name)
     return found;
 }
 
+// Opens the Desarrollo window (F2) and solves the normal form the fields now
+// hold, which is the same equation.
+int shootDesarrollo(Form1& window, QPushButton& solve, const QString& output)
+{
+    QTest::keyClick(&window, Qt::Key_F2);
+    QTest::mouseClick(&solve, Qt::LeftButton);
+    auto* desarrollo = control<QWidget>(window, QStringLiteral("Desarrollo"));
+    if (desarrollo == nullptr)
+        return 1;
+    desarrollo->resize(560, 1180);
+    QApplication::processEvents();
+    if (!desarrollo->grab().save(output, "PNG")) {
+        std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -75,8 +93,9 @@ int main(int argc, char* argv[])
     qputenv("LANGUAGE", "es");
     QApplication app(argc, argv);
     prepareApplication();
-    if (QApplication::arguments().size() != 2) {
-        std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png\n");
+    const int arguments = static_cast<int>(QApplication::arguments().size());
+    if (arguments != 2 && arguments != 3) {
+        std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png [DESARROLLO.png]\n");
         return 2;
     }
     const QString output = QApplication::arguments().at(1);
@@ -116,5 +135,5 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
         return 1;
     }
-    return 0;
+    return arguments == 3 ? shootDesarrollo(window, *solve, QApplication::arguments().at(2)) : 0;
 }

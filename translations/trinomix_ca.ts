@@ -456,6 +456,10 @@ Per introduir un valor decimal feu servir la COMA (,)</translation>
         <source>Toolbar1</source>
         <translation>Barra d&apos;eines</translation>
     </message>
+    <message>
+        <source>&amp;Desarrollo</source>
+        <translation>&amp;Desenvolupament</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

@@ -456,6 +456,10 @@ To type a decimal value use the COMMA (,)</translation>
         <source>Toolbar1</source>
         <translation>Toolbar</translation>
     </message>
+    <message>
+        <source>&amp;Desarrollo</source>
+        <translation>&amp;Worked solution</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

@@ -319,6 +319,7 @@ void Form1::createMenus()
 
     mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), tr("&Archivo"));
     mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), tr("&Calcular"), Qt::Key_F5);
+    mnuDesarrollo = item(mnuArchivo, QStringLiteral("mnuDesarrollo"), tr("&Desarrollo"), Qt::Key_F2);
     separator(mnuArchivo, QStringLiteral("mnusepa2"));
     mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), tr("&Salir"), Qt::CTRL | Qt::Key_S);
 
@@ -484,6 +485,7 @@ void Form1::createConnections()
     connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
 
     connectCommand(mnuCalcular, &Form1::CmdCal_Click);
+    connectCommand(mnuDesarrollo, &Form1::mnuDesarrollo_Click);
     connectCommand(mnuSalir2, &Form1::CmdSal_Click);
     connectCommand(mnuSalir, &Form1::CmdSal_Click);
     connectCommand(mnuCentrar1, &Form1::mnuCentrar_Click);

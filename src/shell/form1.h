@@ -22,8 +22,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+class Desarrollo;
 class Platform;
 class QMenu;
 class QPushButton;
@@ -70,6 +72,8 @@ public:
     void mnuCalcu_Click();
     void mnuAcerca_Click();
     void Label1_Click();
+    // The worked solution in its own window.
+    void mnuDesarrollo_Click();
 
     static const QString kProgramHandle;
     static const QString kProjectAddress;
@@ -142,6 +146,13 @@ private:
     bool dispatchSolveError(trx::ErrorCode code);
     void finishSolve(const trx::SolveResult& result);
 
+    // The Desarrollo window follows each solve once it has been opened.
+    void showWorking(const std::array<std::string, 4>& fields);
+    void explainNoWorking(const QString& why);
+    void openDesarrollo();
+    void restoreDesarrollo();
+    void storeDesarrolloSettings();
+
     // Start-up and shutdown.
     void Form_Load();
     void RestaurarCoeficientes();
@@ -190,6 +201,7 @@ private:
     // Menu bar, items in menu order.
     QMenu* mnuArchivo = nullptr;
     QAction* mnuCalcular = nullptr;
+    QAction* mnuDesarrollo = nullptr;
     QAction* mnuSalir2 = nullptr;
     QMenu* mnuEdi = nullptr;
     QAction* mnuDeshacer = nullptr;
@@ -227,6 +239,7 @@ private:
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
+    Desarrollo* desarrollo_ = nullptr;     // built when first opened
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 

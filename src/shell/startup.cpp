@@ -144,6 +144,7 @@ void Form1::Form_Activate()
 {
     Text1[0]->setFocus();
     Text1[0]->selectAll();
+    restoreDesarrollo();
 }
 
 void Form1::CmdSal_Click()
@@ -161,6 +162,7 @@ void Form1::CmdSal_Click()
     storeSetting("nota", flag(mnuNota));
     storeSetting("simpli", flag(mnusimpli));
     storeSetting("avan", flag(mnuAvanzado));
+    storeDesarrolloSettings();
 
     if (platform_->askYesNo(this, tr("¿Desea salir de la aplicación?"), tr("Salir"))) {
         close();

@@ -25,8 +25,10 @@ void Form1::CmdCal_Click()
 {
     resetResultDisplay();
     ComprobarDatos();
-    if (DatosNoValidos)
+    if (DatosNoValidos) {
+        explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
+    }
 
     trx::SolveRequest request;
     for (int i = 0; i < 4; ++i)
@@ -39,11 +41,16 @@ void Form1::CmdCal_Click()
         MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
         CampoError = 0;
         EnfocarError();
+        explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
         return;
     }
     showSolveResult(result);
     if (dispatchSolveError(result.error))
         finishSolve(result);
+    if (result.outcome == trx::SolveOutcome::Cancelled || result.outcome == trx::SolveOutcome::NotANumber)
+        explainNoWorking(QStringLiteral("Operación cancelada: no hay desarrollo que mostrar."));
+    else
+        showWorking(request.fields);
 }
 
 void Form1::resetResultDisplay()

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/desarrollo.h"
+
+#include "shell/formula_painter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+// One step, reached with Tab; a screen reader gets the sentence as its name
+// and the formula in words as its description.
+class StepView final : public QWidget {
+public:
+    StepView(const trx::WorkedStep& step, QWidget* parent) : QWidget(parent), step_(step)
+    {
+        setFocusPolicy(Qt::TabFocus);
+        setAccessibleName(QString::fromStdString(step.sentence));
+        setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula)));
+        setToolTip(QString::fromStdString(trx::math::plainText(step.formula)));
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        // A long formula widens the page, and the window scrolls sideways.
+        setMinimumWidth(qCeil(stepWidth(step_, font())));
+    }
+    QSize sizeHint() const override
+    {
+        const int width = std::max(minimumWidth(), 300);
+        return {width, heightForWidth(width)};
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return qCeil(paintStep(nullptr, step_, font(), {}, width)); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(palette().color(QPalette::Text));
+        paintStep(&painter, step_, font(), QPointF(0, 0), width());
+        if (hasFocus()) {
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        for (QWidget* outer = parentWidget(); outer != nullptr; outer = outer->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(outer)) {
+                area->ensureWidgetVisible(this);
+                break;
+            }
+        }
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        setMinimumHeight(heightForWidth(width()));
+    }
+
+private:
+    trx::WorkedStep step_;
+};
+
+}  // namespace
+
+Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("Desarrollo"));
+    setWindowTitle(QStringLiteral("Desarrollo"));
+    setAccessibleName(QStringLiteral("Desarrollo"));
+    setAccessibleDescription(QStringLiteral("Resolución paso a paso de la última ecuación calculada"));
+    resize(620, 640);
+
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("DesarrolloMensaje"));
+    message_->setWordWrap(true);
+    message_->setFocusPolicy(Qt::TabFocus);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    page_ = new QWidget(scroll_);
+    page_->setBackgroundRole(QPalette::Base);
+    page_->setAutoFillBackground(true);
+    stepList_ = new QVBoxLayout(page_);
+    stepList_->setContentsMargins(16, 12, 16, 12);
+    stepList_->addStretch();
+    scroll_->setWidget(page_);
+
+    const auto button = [this](const char* name, const QString& caption, void (Desarrollo::*command)()) {
+        auto* push = new QPushButton(caption, this);
+        push->setObjectName(QLatin1String(name));
+        connect(push, &QPushButton::clicked, this, command);
+        actions_.push_back(push);
+        return push;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("CmdCopiar", QStringLiteral("&Copiar"), &Desarrollo::copyWorking));
+    buttons->addWidget(button("CmdImprimir", QStringLiteral("&Imprimir…"), &Desarrollo::printWorking));
+    buttons->addWidget(button("CmdPdf", QStringLiteral("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
+    buttons->addStretch();
+    auto* close = new QPushButton(QStringLiteral("C&errar"), this);
+    close->setObjectName(QStringLiteral("CmdCerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(buttons);
+
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &Desarrollo::copyWorking);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    showMessage(QStringLiteral("Pulse Calcular para ver aquí el desarrollo de la ecuación."));
+}
+
+void Desarrollo::clearSteps()
+{
+    steps_.clear();
+    while (stepList_->count() > 1) {
+        QLayoutItem* item = stepList_->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+}
+
+void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char separator)
+{
+    clearSteps();
+    steps_ = trx::deriveSolution(fields, separator);
+    if (steps_.empty()) {
+        showMessage(QStringLiteral("No hay ninguna ecuación de segundo grado que desarrollar."));
+        return;
+    }
+    for (const trx::WorkedStep& step : steps_)
+        stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
+    message_->hide();
+    scroll_->show();
+    for (QWidget* action : actions_)
+        action->setEnabled(true);
+}
+
+void Desarrollo::showMessage(const QString& why)
+{
+    clearSteps();
+    message_->setText(why);
+    message_->setAccessibleName(why);
+    message_->show();
+    scroll_->hide();
+    for (QWidget* action : actions_)
+        action->setEnabled(false);
+}
+
+void Desarrollo::copyWorking()
+{
+    if (steps_.empty())
+        return;
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(trx::workingPlainText(steps_)));
+    data->setData(QStringLiteral("text/x-tex"), QByteArray::fromStdString(trx::workingLatex(steps_)));
+    data->setData(QStringLiteral("application/mathml+xml"), QByteArray::fromStdString(trx::workingMathml(steps_)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void Desarrollo::paintPages(QPagedPaintDevice& device) const
+{
+    // Laid out in screen pixels, as the measurements are, and scaled up to
+    // the device's resolution; a pixel-sized font scales with the painter.
+    const qreal scale = device.logicalDpiY() / 96.0;
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    QFont font = this->font();
+    font.setPixelSize(15);  // 11 points
+    const qreal width = device.width() / scale;
+    const qreal pageHeight = device.height() / scale;
+    qreal top = 0;
+    for (const trx::WorkedStep& step : steps_) {
+        const qreal height = paintStep(nullptr, step, font, {}, width);
+        if (top > 0 && top + height > pageHeight) {
+            device.newPage();
+            top = 0;
+        }
+        paintStep(&painter, step, font, QPointF(0, top), width);
+        top += height;
+    }
+}
+
+bool Desarrollo::exportPdf(const QString& path) const
+{
+    if (steps_.empty())
+        return false;
+    QPdfWriter writer(path);
+    writer.setTitle(QStringLiteral("Desarrollo"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    paintPages(writer);
+    return true;
+}
+
+void Desarrollo::askAndExportPdf()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"), QStringLiteral("desarrollo.pdf"),
+                                     QStringLiteral("Documentos PDF (*.pdf)"));
+    if (!path.isEmpty())
+        exportPdf(path);
+}
+
+// The print module sits beside the program in a build, and in the program's
+// library folder once installed.
+void Desarrollo::printWorking()
+{
+    using PaintPages = void (*)(QPagedPaintDevice&, const void*);
+    using PrintPages = bool (*)(QWidget*, PaintPages, const void*);
+    const QString here = QCoreApplication::applicationDirPath();
+    PrintPages print = nullptr;
+    for (const QString& folder : {here, here + QStringLiteral("/" TRX_PRINT_MODULE_DIR)}) {
+        QLibrary module(folder + QStringLiteral("/trx_printing"));
+        print = reinterpret_cast<PrintPages>(module.resolve("trxPrintPages"));
+        if (print != nullptr)
+            break;
+    }
+    if (print == nullptr) {
+        QMessageBox::warning(this, QStringLiteral("Imprimir"),
+                             QStringLiteral("No se encuentra el módulo de impresión del programa."));
+        return;
+    }
+    const PaintPages paint = [](QPagedPaintDevice& device, const void* window) {
+        static_cast<const Desarrollo*>(window)->paintPages(device);
+    };
+    print(this, paint, this);
+}

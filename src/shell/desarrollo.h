@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The "Desarrollo" window: the worked solution of the last solve, drawn like
+// a textbook (formula_painter.h), one focusable step after another so that a
+// screen reader reads each sentence and its formula in words.  It copies the
+// whole working as plain text, LaTeX and MathML at once, prints it and
+// exports it to PDF.  When the last solve ended in a message, it says why
+// there is nothing to show instead.  Form1 builds it the first time it is
+// opened and feeds it every solve after that.
+
+#include "worked/derivation.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPagedPaintDevice;
+class QScrollArea;
+class QVBoxLayout;
+
+class Desarrollo : public QWidget {
+    Q_OBJECT
+public:
+    explicit Desarrollo(QWidget* owner);
+
+    void showWorking(const std::array<std::string, 4>& fields, char separator);
+    void showMessage(const QString& why);
+
+    const std::vector<trx::WorkedStep>& steps() const { return steps_; }
+    void copyWorking();
+    bool exportPdf(const QString& path) const;
+
+private:
+    void printWorking();
+    void askAndExportPdf();
+    void paintPages(QPagedPaintDevice& device) const;
+    void clearSteps();
+
+    std::vector<trx::WorkedStep> steps_;
+    QLabel* message_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* page_ = nullptr;
+    QVBoxLayout* stepList_ = nullptr;
+    std::vector<QWidget*> actions_;  // enabled only while there is a working
+};

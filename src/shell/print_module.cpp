@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printing, kept out of the program's start-up: Qt Print Support loads only
+// when the user asks to print, as this small module that the Desarrollo
+// window opens then.  The window hands in how to paint the pages.
+
+#include <QPagedPaintDevice>
+#include <QPrintDialog>
+#include <QPrinter>
+
+using PaintPages = void (*)(QPagedPaintDevice& device, const void* context);
+
+// Asks for a printer and prints; false when the user cancels.
+extern "C" Q_DECL_EXPORT bool trxPrintPages(QWidget* owner, PaintPages paint, const void* context)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Imprimir"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    paint(printer, context);
+    return true;
+}
