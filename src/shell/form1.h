@@ -32,7 +32,9 @@ class StatusBar;
 
 namespace trx {
 struct SolveResult;
-}
+struct StoredSettings;
+enum class SettingsWriter;
+}  // namespace trx
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -143,11 +145,10 @@ private:
 
     // Start-up and shutdown.
     void Form_Load();
-    void RestaurarCoeficientes();
-    void restorePosition();
+    void RestaurarCoeficientes(const trx::StoredSettings& stored);
+    void restorePosition(const trx::StoredSettings& stored);
     void Form_Activate();
-    QString setting(const char* key, const QString& fallback) const;
-    void storeSetting(const char* key, const QString& value);
+    bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
 
     // Window placement and the status bar.
     int toTwips(int pixels) const;
