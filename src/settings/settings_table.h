@@ -8,6 +8,7 @@
 // does not have its key's form (not a number, out of range, junk) counts as
 // missing; nothing here ever fails.
 
+#include "options/display_options.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -15,15 +16,6 @@
 #include <string>
 
 namespace trx {
-
-// The options of the Opciones menu and the task menu.
-struct DisplayOptions {
-    bool alwaysOnTop = false;
-    bool rightSideZero = false;
-    bool scientific = false;
-    bool simplify = false;
-    bool advanced = false;
-};
 
 struct StoredSettings {
     // The four coefficient fields, each a number in the user's notation; a

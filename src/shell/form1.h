@@ -12,6 +12,7 @@
 // routes commands, solver/ holds the solve command, entry/ the validation and
 // error reporting of the coefficient fields.
 
+#include "options/display_options.h"
 #include "shell/controls.h"
 #include "solver/run_time_error.h"
 
@@ -156,7 +157,7 @@ private:
 
     // Display options.
     void copyAsScientific(const TextBox* result, TextBox* copy);
-    void mirrorOption(QAction* item, const QString& key);
+    void showOptions();
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
@@ -239,6 +240,7 @@ private:
     QString MsgPortapapeles;
     QString RutaCalculadora;
     bool CopiaCientifica = false;
+    trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
     // The keystroke filter's state.
     std::optional<int> CampoActivo;  // the field that last had the focus

@@ -121,8 +121,7 @@ void Form1::CmdSal_Click()
     }
     for (int i = 0; i < 4; ++i)
         current.coefficients[i] = Text1[i]->text().toStdString();
-    current.options = {mnuVisible->isChecked(), mnuIgualacero->isChecked(), mnuNota->isChecked(),
-                       mnusimpli->isChecked(), mnuAvanzado->isChecked()};
+    current.options = options_;
     // Unsaved values are not given up silently: the window stays.
     if (!saveSettings(current, trx::SettingsWriter::ExitCommand))
         return;
