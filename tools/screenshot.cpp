@@ -30,8 +30,8 @@ namespace {
 // 3/2, −4/8 to −1/2), so every part of the result display is filled.
 const std::array<const char*, 4> kSampleCoefficients = {"4", "-4", "-3", "0"};
 
-// Shows no box and stores nothing: every read gets the value a fresh
-// installation starts with.  Whatever would have been shown is kept, since
+// Shows no box and keeps its settings in memory, starting from those of a
+// fresh installation.  Whatever would have been shown is kept, since
 // the sample solve must not raise any box.
 class SilentPlatform final : public Platform {
 public:
@@ -49,12 +49,14 @@ public:
         return {};
     }
     void beep() override { shown << QStringLiteral("(beep)"); }
-    QString readSetting(const QString&, const QString&, const QString& fallback) override { return fallback; }
-    void writeSetting(const QString&, const QString&, const QString&) override { }
+    trx::SettingsStore& settingsStore() override { return store_; }
     QString defaultCalculator() override { return {}; }
     LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }
     void aboutBox(QWidget*, const QString&, const QString& text, const QIcon&) override { shown << text; }
     void openAddress(const QString&) override { }
+
+private:
+    trx::MemoryStore store_;
 };
 
 template <typename T> T* control(const QWidget& window, const QString& name)

@@ -460,6 +460,14 @@ Per introduir un valor decimal feu servir la COMA (,)</translation>
         <source>&amp;Desarrollo</source>
         <translation>&amp;Desenvolupament</translation>
     </message>
+    <message>
+        <source>No se ha podido guardar la configuración en el archivo<byte value="xd"/>
+%1<byte value="xd"/>
+Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</source>
+        <translation>No s&apos;ha pogut desar la configuració al fitxer<byte value="xd"/>
+%1<byte value="xd"/>
+Comproveu que es pot escriure a la carpeta i que queda espai al disc.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

@@ -460,6 +460,14 @@ To type a decimal value use the COMMA (,)</translation>
         <source>&amp;Desarrollo</source>
         <translation>&amp;Worked solution</translation>
     </message>
+    <message>
+        <source>No se ha podido guardar la configuración en el archivo<byte value="xd"/>
+%1<byte value="xd"/>
+Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</source>
+        <translation>The settings could not be saved to the file<byte value="xd"/>
+%1<byte value="xd"/>
+Check that its folder can be written to and that there is space left on the disk.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

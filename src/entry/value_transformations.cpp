@@ -3,6 +3,7 @@
 // itself: times or over π, squared, raised to a power, its reciprocal.  A
 // failure leaves the field as it was and is reported by TratarError.
 
+#include "settings/settings_table.h"
 #include "shell/form1.h"
 #include "shell/platform.h"
 #include "solver/number_text.h"
@@ -93,7 +94,8 @@ void Form1::mnuEleva2_Click()
 
 void Form1::mnuElevar_Click()
 {
-    const QString stored = setting("Elev", QStringLiteral("3"));
+    const QString stored =
+        QString::fromStdString(trx::loadSettings(platform_->settingsStore(), SeparadorDecimal).exponent);
     const QString answer = platform_->inputBox(
         this, tr("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)"), tr("Atención"),
         stored);
@@ -109,7 +111,9 @@ void Form1::mnuElevar_Click()
         // 0 to a negative power divides by zero.
         const double result = checked(power, base == 0 ? trx::ErrorCode::DivisionByZero : trx::ErrorCode::Overflow);
         field->setText(QString::fromStdString(trx::editableNumberText(result, SeparadorDecimal)));
-        storeSetting("Elev", answer);
+        trx::StoredSettings exponent;
+        exponent.exponent = answer.toStdString();
+        saveSettings(exponent, trx::SettingsWriter::PowerCommand);
     } catch (const trx::RunTimeError& error) {
         TratarError(error.code());
     }

@@ -2,8 +2,8 @@
 // The display options of the Opciones menu, the scientific copies of the
 // numeric solutions, and the linear-term switch.
 //
-// Each option is a toggle of its menu item's check mark; its toolbar button
-// only mirrors that mark.
+// Each option is a toggle of its value in options_; the menu items' check
+// marks and the toolbar buttons only show it.
 
 #include "options/display_formats.h"
 #include "shell/form1.h"
@@ -28,10 +28,18 @@ bool containsDigit(const QString& text)
 
 }  // namespace
 
-void Form1::mirrorOption(QAction* item, const QString& key)
+void Form1::showOptions()
 {
-    item->setChecked(!item->isChecked());
-    toolbarButton(key)->setChecked(item->isChecked());
+    const auto show = [this](bool on, std::initializer_list<QAction*> items, const char* key) {
+        for (QAction* item : items)
+            item->setChecked(on);
+        toolbarButton(QLatin1String(key))->setChecked(on);
+    };
+    show(options_.alwaysOnTop, {mnuVisible, mnuVisible1}, "Sie");
+    show(options_.rightSideZero, {mnuIgualacero}, "Si=0");
+    show(options_.scientific, {mnuNota}, "Not");
+    show(options_.simplify, {mnusimpli}, "Sim");
+    show(options_.advanced, {mnuAvanzado}, "Ava");
 }
 
 void Form1::mnuNota_Click()
@@ -41,9 +49,10 @@ void Form1::mnuNota_Click()
     SinFoco = false;
     if (DatosNoValidos)
         return;
-    mirrorOption(mnuNota, QStringLiteral("Not"));
+    options_.scientific = !options_.scientific;
+    showOptions();
 
-    if (mnuNota->isChecked()) {
+    if (options_.scientific) {
         // Copies written by a solve since the last switch are already
         // scientific; older ones were put in fixed form by the switch-off.
         if (!CopiaCientifica) {
@@ -79,19 +88,22 @@ void Form1::copyAsScientific(const TextBox* result, TextBox* copy)
 
 void Form1::mnuIgualacero_Click()
 {
-    mirrorOption(mnuIgualacero, QStringLiteral("Si=0"));
+    options_.rightSideZero = !options_.rightSideZero;
+    showOptions();
     Text1[3]->setText(QStringLiteral("0"));
-    Text1[3]->setEnabled(!mnuIgualacero->isChecked());
+    Text1[3]->setEnabled(!options_.rightSideZero);
 }
 
 void Form1::mnusimpli_Click()
 {
-    mirrorOption(mnusimpli, QStringLiteral("Sim"));
+    options_.simplify = !options_.simplify;
+    showOptions();
 }
 
 void Form1::mnuAvanzado_Click()
 {
-    mirrorOption(mnuAvanzado, QStringLiteral("Ava"));
+    options_.advanced = !options_.advanced;
+    showOptions();
     for (QAction* item : {mnusepa6, mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir})
         item->setVisible(!item->isVisible());
 }

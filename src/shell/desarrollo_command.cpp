@@ -2,15 +2,10 @@
 // Opening the Desarrollo window and feeding it the solves, and the two
 // settings that bring it back where the user left it.
 
+#include "settings/settings_table.h"
 #include "shell/desarrollo.h"
 #include "shell/form1.h"
-
-namespace {
-
-const char* const kOpenKey = "desarrollo";
-const char* const kGeometryKey = "desarrollo_geometria";
-
-}  // namespace
+#include "shell/platform.h"
 
 void Form1::mnuDesarrollo_Click()
 {
@@ -31,17 +26,13 @@ void Form1::explainNoWorking(const QString& why)
         desarrollo_->showMessage(why);
 }
 
-void Form1::restoreDesarrollo()
-{
-    if (setting(kOpenKey, QStringLiteral("0")) == QLatin1String("1"))
-        openDesarrollo();  // beside the main window, which keeps the focus
-}
-
 void Form1::openDesarrollo()
 {
     if (desarrollo_ == nullptr) {
         desarrollo_ = new Desarrollo(this);
-        const QByteArray geometry = QByteArray::fromBase64(setting(kGeometryKey, QString()).toLatin1());
+        const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);
+        const QByteArray geometry =
+            QByteArray::fromBase64(QByteArray::fromStdString(stored.workingGeometry.value_or(std::string())));
         if (!geometry.isEmpty())
             desarrollo_->restoreGeometry(geometry);
     }
@@ -49,10 +40,10 @@ void Form1::openDesarrollo()
 }
 
 // Never opened in this run: what is stored is still true.
-void Form1::storeDesarrolloSettings()
+void Form1::rememberDesarrollo(trx::StoredSettings& settings) const
 {
     if (desarrollo_ == nullptr)
         return;
-    storeSetting(kOpenKey, desarrollo_->isVisible() ? QStringLiteral("1") : QStringLiteral("0"));
-    storeSetting(kGeometryKey, QString::fromLatin1(desarrollo_->saveGeometry().toBase64()));
+    settings.workingOpen = desarrollo_->isVisible();
+    settings.workingGeometry = desarrollo_->saveGeometry().toBase64().toStdString();
 }

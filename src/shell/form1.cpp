@@ -524,14 +524,13 @@ void Form1::createConnections()
     connect(exitOnEscape_, &QShortcut::activated, this, &Form1::CmdSal_Click);
 }
 
-// Option items carry a check mark that their command toggles itself; Qt has
-// already toggled a checkable item when it reports the click, so that toggle
-// is undone first and the command's is the only one.
+// Qt has already toggled a check item when it reports the click; the marks
+// show the options again at once, and only the command changes them.
 void Form1::connectCommand(QAction* item, void (Form1::*command)())
 {
     connect(item, &QAction::triggered, this, [this, item, command] {
         if (item->isCheckable())
-            item->setChecked(!item->isChecked());
+            showOptions();
         (this->*command)();
     });
 }
@@ -556,9 +555,8 @@ void Form1::Toolbar1_ButtonClick(QAction* button)
         {QLatin1String("Ava"), &Form1::mnuAvanzado_Click},
         {QLatin1String("Ace"), &Form1::mnuAcerca_Click},
     };
-    // A check button mirrors its option: only the command may change it.
     if (button->isCheckable())
-        button->setChecked(!button->isChecked());
+        showOptions();
     for (const auto& [key, command] : routes) {
         if (button->objectName() == key) {
             (this->*command)();

@@ -13,6 +13,7 @@
 // routes commands, solver/ holds the solve command, entry/ the validation and
 // error reporting of the coefficient fields.
 
+#include "options/display_options.h"
 #include "shell/controls.h"
 #include "solver/run_time_error.h"
 
@@ -35,7 +36,9 @@ class StatusBar;
 
 namespace trx {
 struct SolveResult;
-}
+struct StoredSettings;
+enum class SettingsWriter;
+}  // namespace trx
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -150,16 +153,14 @@ private:
     void showWorking(const std::array<std::string, 4>& fields);
     void explainNoWorking(const QString& why);
     void openDesarrollo();
-    void restoreDesarrollo();
-    void storeDesarrolloSettings();
+    void rememberDesarrollo(trx::StoredSettings& settings) const;
 
     // Start-up and shutdown.
     void Form_Load();
-    void RestaurarCoeficientes();
-    void restorePosition();
+    void RestaurarCoeficientes(const trx::StoredSettings& stored);
+    void restorePosition(const trx::StoredSettings& stored);
     void Form_Activate();
-    QString setting(const char* key, const QString& fallback) const;
-    void storeSetting(const char* key, const QString& value);
+    bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
 
     // Window placement and the status bar.
     int toTwips(int pixels) const;
@@ -167,7 +168,7 @@ private:
 
     // Display options.
     void copyAsScientific(const TextBox* result, TextBox* copy);
-    void mirrorOption(QAction* item, const QString& key);
+    void showOptions();
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
@@ -240,6 +241,7 @@ private:
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     Desarrollo* desarrollo_ = nullptr;     // built when first opened
+    bool reopenDesarrollo_ = false;        // it was open at the last exit
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
@@ -252,6 +254,7 @@ private:
     QString MsgPortapapeles;
     QString RutaCalculadora;
     bool CopiaCientifica = false;
+    trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
     // The keystroke filter's state.
     std::optional<int> CampoActivo;  // the field that last had the focus

@@ -2,6 +2,7 @@
 // Work handed to the desktop: the calculator, the About box and the
 // project's web page.
 
+#include "settings/settings_table.h"
 #include "shell/form1.h"
 #include "shell/platform.h"
 
@@ -39,7 +40,9 @@ void Form1::mnuCalcu_Click()
         const bool quoted =
             answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
         RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
-        platform_->writeSetting(QStringLiteral("valors"), QStringLiteral("adreca"), RutaCalculadora);
+        trx::StoredSettings path;
+        path.calculator = RutaCalculadora.toStdString();
+        saveSettings(path, trx::SettingsWriter::CalculatorCommand);
     }
 }
 

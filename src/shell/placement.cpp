@@ -29,14 +29,13 @@ void Form1::mnuCentrar_Click()
 
 void Form1::mnuVisible_Click()
 {
-    mnuVisible->setChecked(!mnuVisible->isChecked());
-    mnuVisible1->setChecked(!mnuVisible1->isChecked());
-    toolbarButton(QStringLiteral("Sie"))->setChecked(mnuVisible1->isChecked());
+    options_.alwaysOnTop = !options_.alwaysOnTop;
+    showOptions();
 
     // Changing the flag recreates the native window: put it back where it was.
     const QPoint corner = pos();
     const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, mnuVisible->isChecked());
+    setWindowFlag(Qt::WindowStaysOnTopHint, options_.alwaysOnTop);
     move(corner);
     if (shown)
         show();

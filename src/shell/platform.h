@@ -5,6 +5,8 @@
 // and opening addresses.  The program uses QtPlatform; tests hand the window
 // a recording implementation and see what a user would have seen.
 
+#include "settings/settings_store.h"
+
 #include <QString>
 
 class QIcon;
@@ -33,9 +35,8 @@ public:
     virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) = 0;
     virtual void beep() = 0;
 
-    // The per-user store: section and key names are found regardless of case.
-    virtual QString readSetting(const QString& section, const QString& key, const QString& fallback) = 0;
-    virtual void writeSetting(const QString& section, const QString& key, const QString& value) = 0;
+    // The per-user settings store.
+    virtual trx::SettingsStore& settingsStore() = 0;
 
     // The calculator to start when the user has not named one.
     virtual QString defaultCalculator() = 0;

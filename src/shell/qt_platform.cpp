@@ -12,45 +12,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
 namespace {
-
-// The store is the per-user registry on Windows (the key Software/Trx/Trx of
-// the current user) and an INI file in the user's configuration folder
-// elsewhere (~/.config/Trx/Trx.ini on Linux).
-QSettings openStore()
-{
-#ifdef Q_OS_WIN
-    constexpr QSettings::Format format = QSettings::NativeFormat;
-#else
-    constexpr QSettings::Format format = QSettings::IniFormat;
-#endif
-    return QSettings(format, QSettings::UserScope, QStringLiteral("Trx"), QStringLiteral("Trx"));
-}
-
-// The stored spelling of `name` among `names`, compared without regard to
-// case; `name` itself when there is none.
-QString storedSpelling(const QStringList& names, const QString& name)
-{
-    for (const QString& candidate : names) {
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
-            return candidate;
-    }
-    return name;
-}
-
-QString storedKeyPath(QSettings& store, const QString& section, const QString& key)
-{
-    const QString group = storedSpelling(store.childGroups(), section);
-    store.beginGroup(group);
-    const QString storedKey = storedSpelling(store.childKeys(), key);
-    store.endGroup();
-    return group + QLatin1Char('/') + storedKey;
-}
 
 // Our texts break lines with CR LF; Qt's labels want a bare LF.
 QString shown(const QString& text)
@@ -94,24 +60,6 @@ QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QStrin
 void QtPlatform::beep()
 {
     QApplication::beep();
-}
-
-QString QtPlatform::readSetting(const QString& section, const QString& key, const QString& fallback)
-{
-    QSettings store = openStore();
-    const QVariant value = store.value(storedKeyPath(store, section, key));
-    if (!value.isValid())
-        return fallback;
-    // An unquoted comma in a hand-edited file makes QSettings split the value.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
-void QtPlatform::writeSetting(const QString& section, const QString& key, const QString& value)
-{
-    QSettings store = openStore();
-    store.setValue(storedKeyPath(store, section, key), value);
 }
 
 // The first of the usual desktop calculators that is installed.

@@ -3,6 +3,7 @@
 // The real platform services, on Qt.
 
 #include "shell/platform.h"
+#include "shell/qt_settings_store.h"
 
 #include <QStringList>
 
@@ -12,12 +13,14 @@ public:
     bool askYesNo(QWidget* owner, const QString& text, const QString& title) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) override;
     void beep() override;
-    QString readSetting(const QString& section, const QString& key, const QString& fallback) override;
-    void writeSetting(const QString& section, const QString& key, const QString& value) override;
+    trx::SettingsStore& settingsStore() override { return store_; }
     QString defaultCalculator() override;
     LaunchOutcome launch(const QString& commandText) override;
     void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) override;
     void openAddress(const QString& address) override;
+
+private:
+    QtSettingsStore store_;
 };
 
 // Qt's own texts (the text boxes' context menu, standard buttons) in

@@ -3,11 +3,9 @@
 // calculator path and options from the settings store, and the exit command
 // that writes them back.
 
+#include "settings/settings_table.h"
 #include "shell/form1.h"
 #include "shell/platform.h"
-#include "solver/integer_helpers.h"
-#include "solver/number_text.h"
-#include "solver/run_time_error.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -17,55 +15,31 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace {
-
-const QString kSection = QStringLiteral("Valors");
 
 char localeSeparator()
 {
     return QLocale().decimalPoint() == QLatin1String(".") ? '.' : ',';
 }
 
-// A stored text read as a whole number (so "01" is 1); nothing when it is not
-// a number or does not fit.
-std::optional<int> storedWholeNumber(const QString& text, char separator)
-{
-    const std::optional<double> value = trx::parseNumber(text.toStdString(), separator);
-    if (!value)
-        return std::nullopt;
-    try {
-        return trx::toInt32(*value);
-    } catch (const trx::RunTimeError&) {
-        return std::nullopt;
-    }
-}
-
 }  // namespace
-
-QString Form1::setting(const char* key, const QString& fallback) const
-{
-    return platform_->readSetting(kSection, QLatin1String(key), fallback);
-}
-
-void Form1::storeSetting(const char* key, const QString& value)
-{
-    platform_->writeSetting(kSection, QLatin1String(key), value);
-}
 
 void Form1::Form_Load()
 {
     MensajeCancelacion = tr("Imposible continuar con la operación.\r\nOperación cancelada.");
-    RestaurarCoeficientes();
-
+    // The separator comes first: the change handling of each coefficient
+    // restored below reads the field with it.
     SeparadorDecimal = localeSeparator();
     MsgPortapapeles = tr("No puede copiar el texto del portapapeles porque\r\nel texto numérico "
                          "actual ya contiene un separador decimal (%1).")
                           .arg(QLatin1Char(SeparadorDecimal));
-    restorePosition();
-    RutaCalculadora = setting("adreca", platform_->defaultCalculator());
+    const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);
+    RestaurarCoeficientes(stored);
+    restorePosition(stored);
+    reopenDesarrollo_ = stored.workingOpen.value_or(false);
+    RutaCalculadora =
+        stored.calculator.empty() ? platform_->defaultCalculator() : QString::fromStdString(stored.calculator);
     setWindowTitle(tr("Trinomix v%1.%2.%3 by %4")
                        .arg(TRX_VERSION_MAJOR)
                        .arg(TRX_VERSION_MINOR)
@@ -74,60 +48,54 @@ void Form1::Form_Load()
     CmdCal->setDefault(false);
 
     // Each stored option is switched on by running its own command.
-    const auto storedOn = [this](const char* key) { return setting(key, QStringLiteral("0")) == QLatin1String("1"); };
-    if (storedOn("ontop"))
+    if (stored.options.alwaysOnTop)
         mnuVisible_Click();
-    if (storedOn("sieg"))
+    if (stored.options.rightSideZero)
         mnuIgualacero_Click();
-    if (storedOn("nota"))
+    if (stored.options.scientific)
         mnuNota_Click();
-    if (storedOn("simpli"))
+    if (stored.options.simplify)
         mnusimpli_Click();
-    if (storedWholeNumber(setting("avan", QStringLiteral("0")), SeparadorDecimal) == 1)
+    if (stored.options.advanced)
         mnuAvanzado_Click();
 }
 
-// A stored text that is not a number never reaches its field: the field's
-// change handling would take it for a bad paste.
-void Form1::RestaurarCoeficientes()
+// The stored texts are numbers already (the settings table replaces any
+// other), so the fields' change handling finds nothing to repair.
+void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
 {
-    static const char* const keys[] = {"val1", "val2", "val3", "val4"};
-    static const char* const defaults[] = {"1", "1", "0", "0"};
-    const char separator = localeSeparator();
-    for (int i = 0; i < 4; ++i) {
-        const QString stored = setting(keys[i], QLatin1String(defaults[i]));
-        Text1[i]->setText(trx::isNumeric(stored.toStdString(), separator) ? stored : QString());
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (Text1[i]->text().isEmpty())
-            Text1[i]->setText(QStringLiteral("1"));
-    }
+    for (int i = 0; i < 4; ++i)
+        Text1[i]->setText(QString::fromStdString(stored.coefficients[i]));
     if (Text1[1]->text() == QLatin1String("0"))
         Label3_Click();
-    if (Text1[3]->text().isEmpty())
-        Text1[3]->setText(QStringLiteral("0"));
 }
 
-// The stored top-left corner, in twips; by default the centre of the screen.
-// A corner that would leave the window outside every screen (a monitor since
-// removed, a damaged store) counts as missing.
-void Form1::restorePosition()
+// The stored top-left corner; by default the centre of the screen.  A corner
+// that would leave the window outside every screen (a monitor since removed,
+// a damaged store) counts as missing.
+void Form1::restorePosition(const trx::StoredSettings& stored)
 {
     const QRect screenArea = screen()->geometry();
-    const auto stored = [this](const char* key) -> std::optional<int> {
-        const std::optional<double> twips = trx::parseNumber(setting(key, QString()).toStdString(), SeparadorDecimal);
-        if (!twips || std::abs(*twips) > 1e9)
-            return std::nullopt;
-        return px(static_cast<int>(*twips));
-    };
     const QPoint centre(screenArea.x() + screenArea.width() / 2, screenArea.y() + screenArea.height() / 2);
-    QPoint corner(stored("lft").value_or(centre.x()), stored("tp").value_or(centre.y()));
+    const QPoint corner(stored.left ? px(*stored.left) : centre.x(), stored.top ? px(*stored.top) : centre.y());
 
     const QRect window(corner, frameGeometry().size());
     const auto screens = QGuiApplication::screens();
     const bool reachable = std::any_of(screens.begin(), screens.end(),
                                        [&window](const QScreen* s) { return s->geometry().intersects(window); });
     move(reachable ? corner : centre);
+}
+
+// Tells the user when the store could not take the values, naming the file.
+bool Form1::saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer)
+{
+    trx::SettingsStore& store = platform_->settingsStore();
+    if (trx::storeSettings(store, values, writer))
+        return true;
+    MostrarError(tr("No se ha podido guardar la configuración en el archivo\r\n%1\r\nCompruebe que "
+                    "se puede escribir en su carpeta y que queda espacio en el disco.")
+                     .arg(QString::fromStdString(store.location())));
+    return false;
 }
 
 bool Form1::event(QEvent* event)
@@ -144,25 +112,24 @@ void Form1::Form_Activate()
 {
     Text1[0]->setFocus();
     Text1[0]->selectAll();
-    restoreDesarrollo();
+    if (reopenDesarrollo_)
+        openDesarrollo();  // beside the main window, which keeps the focus
 }
 
 void Form1::CmdSal_Click()
 {
+    trx::StoredSettings current;
     if (!isMinimized()) {
-        storeSetting("lft", QString::number(toTwips(x())));
-        storeSetting("tp", QString::number(toTwips(y())));
+        current.left = toTwips(x());
+        current.top = toTwips(y());
     }
-    static const char* const keys[] = {"val1", "val2", "val3", "val4"};
     for (int i = 0; i < 4; ++i)
-        storeSetting(keys[i], Text1[i]->text());
-    const auto flag = [](const QAction* item) { return item->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    storeSetting("ontop", flag(mnuVisible));
-    storeSetting("sieg", flag(mnuIgualacero));
-    storeSetting("nota", flag(mnuNota));
-    storeSetting("simpli", flag(mnusimpli));
-    storeSetting("avan", flag(mnuAvanzado));
-    storeDesarrolloSettings();
+        current.coefficients[i] = Text1[i]->text().toStdString();
+    current.options = options_;
+    rememberDesarrollo(current);
+    // Unsaved values are not given up silently: the window stays.
+    if (!saveSettings(current, trx::SettingsWriter::ExitCommand))
+        return;
 
     if (platform_->askYesNo(this, tr("¿Desea salir de la aplicación?"), tr("Salir"))) {
         close();

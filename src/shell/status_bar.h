@@ -19,7 +19,6 @@ public:
     ~StatusBar() override;
 
     ClickLabel* panel(int number) const { return panels_[number - 1]; }  // 1 to 7
-    bool insertMode() const { return insertMode_; }
 
 signals:
     void panelClicked(int number);

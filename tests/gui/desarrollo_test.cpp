@@ -110,13 +110,15 @@ TEST(Desarrollo, RemembersWhetherItWasOpenOnlyOnceUsed)
         window.platform.yesNoAnswers = {false};
         window.clickSolve();
         QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdSal")), Qt::LeftButton);
-        EXPECT_EQ(window.platform.settings.count(QStringLiteral("valors/desarrollo")), opened ? 1U : 0U);
+        const std::optional<std::string> open = window.platform.memoryStore.read("desarrollo");
+        EXPECT_EQ(open.has_value(), opened);
         if (!opened)
             continue;
-        EXPECT_EQ(window.platform.settings[QStringLiteral("valors/desarrollo")], QStringLiteral("1"));
+        EXPECT_EQ(open, "1");
+        EXPECT_TRUE(window.platform.memoryStore.read("desarrollo_geometria"));
 
         RecordingPlatform stored;
-        stored.settings = window.platform.settings;
+        stored.memoryStore = window.platform.memoryStore;
         Form1 again(stored);
         again.show();
         again.activateWindow();

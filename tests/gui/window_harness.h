@@ -28,9 +28,7 @@ struct WindowHarness {
     RecordingPlatform platform;
     Form1 form;
 
-    // With realStore, the window reads and writes the real settings store
-    // (point it at a TemporaryStore first).
-    explicit WindowHarness(bool realStore = false) : platform(makePlatform(realStore)), form(platform)
+    explicit WindowHarness(bool realStore = false) : platform(realStore), form(platform)
     {
         form.show();
         form.activateWindow();
@@ -48,6 +46,7 @@ struct WindowHarness {
     QAction* action(const QString& name) { return find<QAction>(name); }
     QString text(const QString& name) { return box(name)->text(); }
     QLineEdit* field(int index) { return box(QStringLiteral("Text1(%1)").arg(index)); }
+    QStringList fieldTexts() { return {field(0)->text(), field(1)->text(), field(2)->text(), field(3)->text()}; }
 
     // Keys typed into a field; keys the program sends on ("E" for "e", Tab
     // for Enter) are delivered before this returns.
@@ -94,12 +93,5 @@ struct WindowHarness {
         for (const auto& [field, text] : {std::pair{0, a}, {1, b}, {2, c}, {3, d}})
             type(field, text);
     }
-    static RecordingPlatform makePlatform(bool realStore)
-    {
-        RecordingPlatform recording;
-        recording.useRealStore = realStore;
-        return recording;
-    }
-
     void clickSolve() { QTest::mouseClick(find<QAbstractButton>(QStringLiteral("CmdCal")), Qt::LeftButton); }
 };
