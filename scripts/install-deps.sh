@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libx11-dev
-  libgmp-dev  # exact arithmetic
+  libgmp-dev libmpfr-dev  # exact arithmetic; correctly rounded results
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
   desktop-file-utils appstream fonts-liberation2  # validating the desktop files; the look of the screenshot

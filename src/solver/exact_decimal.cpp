@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace trx {
 
@@ -27,14 +28,24 @@ long typedExponent(std::string_view digits)
     return negative ? -exponent : exponent;
 }
 
+// significand × 10^exponent with the trailing zeros moved into the exponent.
+ExactDecimal normalised(mpz_class significand, long exponent)
+{
+    if (significand == 0) {
+        return ExactDecimal{};
+    }
+    exponent += static_cast<long>(mpz_remove(significand.get_mpz_t(), significand.get_mpz_t(), mpz_class(10).get_mpz_t()));
+    return ExactDecimal{std::move(significand), exponent};
+}
+
+}  // namespace
+
 mpz_class powerOfTen(unsigned long exponent)
 {
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
     return power;
 }
-
-}  // namespace
 
 mpq_class ExactDecimal::toRational() const
 {
@@ -76,6 +87,53 @@ std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separa
         value.significand = -value.significand;
     }
     return value;
+}
+
+ExactDecimal operator-(ExactDecimal value)
+{
+    value.significand = -value.significand;
+    return value;
+}
+
+ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y)
+{
+    if (sign(x) == 0) {
+        return y;
+    }
+    if (sign(y) == 0) {
+        return x;
+    }
+    const bool xFiner = x.exponent <= y.exponent;
+    const ExactDecimal& finer = xFiner ? x : y;
+    const ExactDecimal& coarser = xFiner ? y : x;
+    const auto shift = static_cast<unsigned long>(coarser.exponent - finer.exponent);
+    return normalised(coarser.significand * powerOfTen(shift) + finer.significand, finer.exponent);
+}
+
+ExactDecimal operator-(const ExactDecimal& x, const ExactDecimal& y)
+{
+    return x + -y;
+}
+
+ExactDecimal operator*(const ExactDecimal& x, const ExactDecimal& y)
+{
+    return normalised(x.significand * y.significand, x.exponent + y.exponent);
+}
+
+std::optional<ExactDecimal> exactSquareRoot(const ExactDecimal& value)
+{
+    mpz_class significand = value.significand;
+    long exponent = value.exponent;
+    // An even exponent halves exactly.
+    if (exponent % 2 != 0) {
+        significand *= 10;
+        --exponent;
+    }
+    if (!mpz_perfect_square_p(significand.get_mpz_t())) {
+        return std::nullopt;
+    }
+    mpz_sqrt(significand.get_mpz_t(), significand.get_mpz_t());
+    return ExactDecimal{std::move(significand), exponent / 2};
 }
 
 }  // namespace trx
