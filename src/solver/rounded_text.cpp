@@ -4,13 +4,13 @@
 
 #include <mpfr.h>
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace trx {
 
@@ -66,19 +66,26 @@ std::string roundedDigitsText(bool negative, std::string digits, long exponent, 
     return ruleText(negative, std::move(digits), exponent, separator);
 }
 
-// The double nearest to a decimal; nothing when it is not a normal double
-// (the error bound below holds only for those).
-std::optional<double> nearestDouble(const ExactDecimal& value)
+// The extended double nearest to a decimal; nothing when it is not a normal
+// number (the error bound below holds only for those).
+std::optional<long double> nearestExtended(const ExactDecimal& value)
 {
-    static const std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    double nearest = 0;
-    if (mpz_sizeinbase(value.significand.get_mpz_t(), 2) <= 53 && std::labs(value.exponent) < 23) {
+    // Powers of ten that are exact in the significand (5^27 < 2^64), each
+    // the exact product of the one before and ten.
+    constexpr long kExactPowers = std::numeric_limits<long double>::digits >= 64 ? 27 : 22;
+    static const std::vector<long double> kPowers = [] {
+        std::vector<long double> powers{1.0L};
+        while (powers.size() <= kExactPowers) {
+            powers.push_back(powers.back() * 10);
+        }
+        return powers;
+    }();
+    long double nearest = 0;
+    if (mpz_sizeinbase(value.significand.get_mpz_t(), 2) <= 53 && std::labs(value.exponent) <= kExactPowers) {
         // Both operands exact: one rounding.
-        const double significand = value.significand.get_d();
-        nearest = value.exponent >= 0 ? significand * kPowers[static_cast<std::size_t>(value.exponent)]
-                                      : significand / kPowers[static_cast<std::size_t>(-value.exponent)];
+        const long double significand = value.significand.get_d();
+        const long double power = kPowers[static_cast<std::size_t>(std::labs(value.exponent))];
+        nearest = value.exponent >= 0 ? significand * power : significand / power;
     } else {
         const std::string text = value.significand.get_str() + "e" + std::to_string(value.exponent);
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), nearest);
@@ -86,40 +93,48 @@ std::optional<double> nearestDouble(const ExactDecimal& value)
             return std::nullopt;
         }
     }
-    return std::isnormal(nearest) ? std::optional<double>(nearest) : std::nullopt;
+    return std::isnormal(nearest) ? std::optional<long double>(nearest) : std::nullopt;
 }
 
-// The surd in doubles.  Each input is rounded once and each operation once,
-// at most seven roundings of relative size 2^-53 along any path (the root
-// halves its operand's error), so the result is within 8·2^-53 of the value.
-// The text is decided when the interval twelve such units wide on either side
-// rounds to one text at both ends: the value is irrational, never a halfway
-// case, and lies strictly inside.
-std::optional<std::string> textInDoubles(const QuadraticSurd& surd, char separator)
+std::string extendedText(long double value, char separator)
 {
-    const auto v = nearestDouble(surd.v);
-    const auto w = nearestDouble(surd.w);
-    const auto u = sign(surd.u) == 0 ? std::optional<double>(0.0) : nearestDouble(surd.u);
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kDigits);
+    return localised(std::string(buffer, result.ptr), separator);
+}
+
+// The surd in the hardware's extended doubles (64-bit significands on x86).
+// Each input is rounded once and each operation once, at most seven
+// roundings of relative size ε/2 along any path (the root halves its
+// operand's error), so the result is within 4ε of the value.  The text is
+// decided when the interval 6ε wide on either side rounds to one text at
+// both ends: the value is irrational, never a halfway case, and lies strictly
+// inside.
+std::optional<std::string> textInExtendedDoubles(const QuadraticSurd& surd, char separator)
+{
+    const auto v = nearestExtended(surd.v);
+    const auto w = nearestExtended(surd.w);
+    const auto u = sign(surd.u) == 0 ? std::optional<long double>(0) : nearestExtended(surd.u);
     if (!u || !v || !w) {
         return std::nullopt;
     }
-    const double root = surd.rootSign * std::sqrt(*v);
-    double numerator = *u + root;
+    const long double root = surd.rootSign * std::sqrt(*v);
+    long double numerator = *u + root;
     if (*u != 0 && (*u < 0) != (root < 0)) {
         // u + root cancels; (u² − v) / (u − root) does not.
-        const auto product = nearestDouble(surd.u * surd.u - surd.v);
+        const auto product = nearestExtended(surd.u * surd.u - surd.v);
         if (!product) {
             return std::nullopt;
         }
         numerator = *product / (*u - root);
     }
-    const double value = numerator / *w;
+    const long double value = numerator / *w;
     if (!std::isnormal(numerator) || !std::isnormal(value)) {
         return std::nullopt;
     }
-    const double margin = std::abs(value) * (12 * std::numeric_limits<double>::epsilon() / 2);
-    const std::string low = numberToText(value - margin, separator);
-    if (low != numberToText(value + margin, separator)) {
+    const long double margin = std::abs(value) * (6 * std::numeric_limits<long double>::epsilon());
+    const std::string low = extendedText(value - margin, separator);
+    if (low != extendedText(value + margin, separator)) {
         return std::nullopt;
     }
     return low;
@@ -159,7 +174,7 @@ std::pair<std::string, long> mpfrDigits(mpfr_ptr value)
     return result;
 }
 
-// The same computation as in doubles, at `precision` bits and with no range
+// The same computation as in extended doubles, at `precision` bits and with no range
 // limits: at most ten roundings of 2^-precision along any path (two for each
 // input), within the margin of 2^(5 − precision) used here.
 std::optional<std::string> textInMpfr(const QuadraticSurd& surd, mpfr_prec_t precision, char separator)
@@ -230,7 +245,7 @@ std::string roundedText(const mpq_class& value, char separator)
 std::string roundedText(const QuadraticSurd& value, char separator)
 {
     ++surdCount.total;
-    if (auto text = textInDoubles(value, separator)) {
+    if (auto text = textInExtendedDoubles(value, separator)) {
         return *std::move(text);
     }
     ++surdCount.precise;

@@ -3,8 +3,9 @@
 // (a decimal, a fraction, or a root of the equation) written by the
 // number-to-text rule: rounded once, to 15 significant digits, an exact
 // halfway case away from zero.  Decimals and fractions are rounded in
-// integers; irrational roots first in doubles with a proven error bound, and
-// in MPFR at growing precision when the bound cannot tell the 15th digit.
+// integers; irrational roots first in extended doubles (long double) with a
+// proven error bound, and in MPFR at growing precision when the bound cannot
+// tell the 15th digit.
 
 #include "solver/exact_decimal.h"
 
@@ -26,8 +27,8 @@ struct QuadraticSurd {
 };
 std::string roundedText(const QuadraticSurd& value, char separator);
 
-// How many surds this thread has rounded, and how many of them doubles could
-// not decide (the benchmark reports the share of the slow path).
+// How many surds this thread has rounded, and how many of them the extended
+// doubles could not decide (the benchmark reports the share of the slow path).
 struct SurdRoundingCount {
     std::uint64_t total = 0;
     std::uint64_t precise = 0;
