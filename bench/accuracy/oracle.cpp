@@ -133,11 +133,14 @@ private:
         mpfr_t value;
     };
 
-    // Forty digits, then half up at the fifteenth.
+    // All the digits the precision holds but the last few, then half up at
+    // the fifteenth.  A value a hair from a halfway case keeps that hair;
+    // an exact halfway case (a fraction) comes out as 5 and zeros.
     static std::string text(mpfr_srcptr value)
     {
+        const auto digitCount = static_cast<std::size_t>((mpfr_get_prec(value) - 64) * 3 / 10);
         mpfr_exp_t exponent = 0;
-        char* written = mpfr_get_str(nullptr, &exponent, 10, 40, value, MPFR_RNDN);
+        char* written = mpfr_get_str(nullptr, &exponent, 10, digitCount, value, MPFR_RNDN);
         std::string digits = written;
         mpfr_free_str(written);
         const bool negative = digits.front() == '-';

@@ -34,7 +34,10 @@ ExactDecimal normalised(mpz_class significand, long exponent)
     if (significand == 0) {
         return ExactDecimal{};
     }
-    exponent += static_cast<long>(mpz_remove(significand.get_mpz_t(), significand.get_mpz_t(), mpz_class(10).get_mpz_t()));
+    if (mpz_divisible_ui_p(significand.get_mpz_t(), 10) != 0) {
+        static const mpz_class ten = 10;
+        exponent += static_cast<long>(mpz_remove(significand.get_mpz_t(), significand.get_mpz_t(), ten.get_mpz_t()));
+    }
     return ExactDecimal{std::move(significand), exponent};
 }
 
@@ -59,7 +62,7 @@ mpq_class ExactDecimal::toRational() const
 
 std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separator)
 {
-    if (!isNumeric(text, separator)) {
+    if (!hasNumberShape(text, separator)) {
         return std::nullopt;
     }
     const std::size_t exponentMark = text.find_first_of("Ee");
@@ -82,11 +85,21 @@ std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separa
     }
     exponent += static_cast<long>(digits.size() - 1 - lastNonZero);
     digits.erase(lastNonZero + 1);
+    // Far inside the double range the shape is all the numeric test asks.
+    const long magnitude = exponent + static_cast<long>(digits.size() - digits.find_first_not_of('0')) - 1;
+    if ((magnitude < -300 || magnitude > 300) && !isNumeric(text, separator)) {
+        return std::nullopt;
+    }
     ExactDecimal value{mpz_class(digits, 10), exponent};
     if (mantissa.front() == '-') {
         value.significand = -value.significand;
     }
     return value;
+}
+
+ExactDecimal wholeNumber(mpz_class value)
+{
+    return normalised(std::move(value), 0);
 }
 
 ExactDecimal operator-(ExactDecimal value)

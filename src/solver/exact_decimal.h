@@ -26,6 +26,9 @@ struct ExactDecimal {
 // without overflow, "0E-2147483648" included.
 std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separator);
 
+// An integer as a decimal (its trailing zeros moved into the exponent).
+ExactDecimal wholeNumber(mpz_class value);
+
 // Arithmetic that stays exact: sums, differences and products of decimals are
 // decimals.
 ExactDecimal operator-(ExactDecimal value);

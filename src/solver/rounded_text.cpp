@@ -1,11 +1,10 @@
 #include "solver/rounded_text.h"
 
-#include "solver/number_text.h"
-
 #include <mpfr.h>
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -66,78 +65,114 @@ std::string roundedDigitsText(bool negative, std::string digits, long exponent, 
     return ruleText(negative, std::move(digits), exponent, separator);
 }
 
-// The extended double nearest to a decimal; nothing when it is not a normal
-// number (the error bound below holds only for those).
-std::optional<long double> nearestExtended(const ExactDecimal& value)
+using Extended = long double;
+constexpr Extended kEpsilon = std::numeric_limits<Extended>::epsilon();
+
+// 10^k for |k| <= kPowerRange, each the extended double nearest to it.
+constexpr long kPowerRange = 800;
+
+static_assert(GMP_NUMB_BITS >= std::numeric_limits<Extended>::digits, "a significand fits one limb");
+
+Extended powerOfTenNear(long exponent)
 {
-    // Powers of ten that are exact in the significand (5^27 < 2^64), each
-    // the exact product of the one before and ten.
-    constexpr long kExactPowers = std::numeric_limits<long double>::digits >= 64 ? 27 : 22;
-    static const std::vector<long double> kPowers = [] {
-        std::vector<long double> powers{1.0L};
-        while (powers.size() <= kExactPowers) {
-            powers.push_back(powers.back() * 10);
+    static const std::vector<Extended> kPowers = [] {
+        std::vector<Extended> powers;
+        for (long k = -kPowerRange; k <= kPowerRange; ++k) {
+            const std::string text = "1e" + std::to_string(k);
+            Extended power = 0;
+            std::from_chars(text.data(), text.data() + text.size(), power);
+            powers.push_back(power);
         }
         return powers;
     }();
-    long double nearest = 0;
-    if (mpz_sizeinbase(value.significand.get_mpz_t(), 2) <= 53 && std::labs(value.exponent) <= kExactPowers) {
-        // Both operands exact: one rounding.
-        const long double significand = value.significand.get_d();
-        const long double power = kPowers[static_cast<std::size_t>(std::labs(value.exponent))];
-        nearest = value.exponent >= 0 ? significand * power : significand / power;
-    } else {
-        const std::string text = value.significand.get_str() + "e" + std::to_string(value.exponent);
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), nearest);
-        if (error != std::errc() || end != text.data() + text.size()) {
-            return std::nullopt;
-        }
-    }
-    return std::isnormal(nearest) ? std::optional<long double>(nearest) : std::nullopt;
+    return kPowers[static_cast<std::size_t>(exponent + kPowerRange)];
 }
 
-std::string extendedText(long double value, char separator)
+// A decimal as an extended double within 2ε of it (the significand cut to
+// the width of the type, the power of ten, their product); nothing when that
+// is not a normal number.
+std::optional<Extended> nearExtended(const ExactDecimal& value)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kDigits);
-    return localised(std::string(buffer, result.ptr), separator);
+    constexpr int kBits = std::numeric_limits<Extended>::digits;
+    if (std::labs(value.exponent) > kPowerRange) {
+        return std::nullopt;
+    }
+    const auto bits = static_cast<long>(mpz_sizeinbase(value.significand.get_mpz_t(), 2));
+    const long dropped = std::max(0L, bits - kBits);
+    mp_limb_t top = mpz_getlimbn(value.significand.get_mpz_t(), 0);
+    if (dropped > 0) {
+        mpz_class shifted;
+        mpz_tdiv_q_2exp(shifted.get_mpz_t(), value.significand.get_mpz_t(), static_cast<mp_bitcnt_t>(dropped));
+        top = mpz_getlimbn(shifted.get_mpz_t(), 0);
+    }
+    const Extended significand =
+        std::ldexp(static_cast<Extended>(top), static_cast<int>(dropped)) * sign(value);
+    const Extended near = significand * powerOfTenNear(value.exponent);
+    return std::isnormal(near) ? std::optional<Extended>(near) : std::nullopt;
+}
+
+// The 15-digit text of `value`, when every number within `error` (relative)
+// of it has the same: the digits are read off value × 10^(14 − e) in [10^14,
+// 10^15), whose fraction must stay clear of one half by more than the error
+// of that product.  Nothing otherwise, and outside the double range.
+std::optional<std::string> decidedText(Extended value, Extended error, char separator)
+{
+    const Extended magnitude = std::abs(value);
+    if (!(magnitude > 1e-330L && magnitude < 1e330L)) {
+        return std::nullopt;
+    }
+    long exponent = std::lround(std::floor(std::log10(magnitude)));
+    Extended scaled = magnitude * powerOfTenNear(14 - exponent);
+    if (scaled >= 1e15L || scaled < 1e14L) {
+        exponent += scaled >= 1e15L ? 1 : -1;
+        scaled = magnitude * powerOfTenNear(14 - exponent);
+    }
+    const Extended whole = std::floor(scaled);
+    const Extended fraction = scaled - whole;  // exact
+    if (std::abs(fraction - 0.5L) <= scaled * (error + 3 * kEpsilon)) {
+        return std::nullopt;
+    }
+    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
+    if (digits == 1'000'000'000'000'000) {
+        digits /= 10;
+        ++exponent;
+    }
+    char buffer[24];
+    std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, digits).ptr);
+    if (text.size() != kDigits) {
+        return std::nullopt;  // the estimate of the exponent was off twice
+    }
+    return ruleText(value < 0, std::move(text), exponent, separator);
 }
 
 // The surd in the hardware's extended doubles (64-bit significands on x86).
-// Each input is rounded once and each operation once, at most seven
-// roundings of relative size ε/2 along any path (the root halves its
-// operand's error), so the result is within 4ε of the value.  The text is
-// decided when the interval 6ε wide on either side rounds to one text at
-// both ends: the value is irrational, never a halfway case, and lies strictly
-// inside.
+// Each input is within 2ε, and each operation adds ε/2, along any path at
+// most 7.5ε in all (the root halves its operand's error), so the result is
+// within 8ε of the value; an irrational value is never a halfway case, so
+// the digits are decided once that interval holds no halfway point.
 std::optional<std::string> textInExtendedDoubles(const QuadraticSurd& surd, char separator)
 {
-    const auto v = nearestExtended(surd.v);
-    const auto w = nearestExtended(surd.w);
-    const auto u = sign(surd.u) == 0 ? std::optional<long double>(0) : nearestExtended(surd.u);
+    const auto v = nearExtended(surd.v);
+    const auto w = nearExtended(surd.w);
+    const auto u = sign(surd.u) == 0 ? std::optional<Extended>(0) : nearExtended(surd.u);
     if (!u || !v || !w) {
         return std::nullopt;
     }
-    const long double root = surd.rootSign * std::sqrt(*v);
-    long double numerator = *u + root;
+    const Extended root = surd.rootSign * std::sqrt(*v);
+    Extended numerator = *u + root;
     if (*u != 0 && (*u < 0) != (root < 0)) {
         // u + root cancels; (u² − v) / (u − root) does not.
-        const auto product = nearestExtended(surd.u * surd.u - surd.v);
+        const auto product = nearExtended(surd.uSquaredMinusV);
         if (!product) {
             return std::nullopt;
         }
         numerator = *product / (*u - root);
     }
-    const long double value = numerator / *w;
+    const Extended value = numerator / *w;
     if (!std::isnormal(numerator) || !std::isnormal(value)) {
         return std::nullopt;
     }
-    const long double margin = std::abs(value) * (6 * std::numeric_limits<long double>::epsilon());
-    const std::string low = extendedText(value - margin, separator);
-    if (low != extendedText(value + margin, separator)) {
-        return std::nullopt;
-    }
-    return low;
+    return decidedText(value, 8 * kEpsilon, separator);
 }
 
 class Mpfr {
@@ -189,7 +224,7 @@ std::optional<std::string> textInMpfr(const QuadraticSurd& surd, mpfr_prec_t pre
     }
     if (sign(surd.u) != 0 && (sign(surd.u) < 0) != (surd.rootSign < 0)) {
         Mpfr product(precision);
-        setDecimal(product.get(), surd.u * surd.u - surd.v);
+        setDecimal(product.get(), surd.uSquaredMinusV);
         mpfr_sub(numerator.get(), u.get(), v.get(), MPFR_RNDN);
         mpfr_div(numerator.get(), product.get(), numerator.get(), MPFR_RNDN);
     } else {
@@ -222,13 +257,13 @@ std::string roundedText(const ExactDecimal& value, char separator)
     return roundedDigitsText(sign(value) < 0, std::move(digits), exponent, separator);
 }
 
-std::string roundedText(const mpq_class& value, char separator)
+std::string roundedText(const DecimalQuotient& value, char separator)
 {
-    if (sgn(value) == 0) {
+    if (sign(value.numerator) == 0) {
         return "0";
     }
-    const mpz_class numerator = abs(value.get_num());
-    const mpz_class& denominator = value.get_den();
+    const mpz_class numerator = abs(value.numerator.significand);
+    const mpz_class denominator = abs(value.denominator.significand);
     // Scaled so that the integer quotient has at least 16 digits; the digits
     // after the 16th and the remainder cannot turn a rounding below half
     // into one at or above it.
@@ -238,8 +273,10 @@ std::string roundedText(const mpq_class& value, char separator)
     const mpz_class quotient = scale >= 0 ? mpz_class(numerator * power / denominator)
                                           : mpz_class(numerator / (denominator * power));
     std::string digits = quotient.get_str();
-    const long exponent = static_cast<long>(digits.size()) - 1 - scale;
-    return roundedDigitsText(sgn(value) < 0, std::move(digits), exponent, separator);
+    const long exponent = static_cast<long>(digits.size()) - 1 - scale + value.numerator.exponent -
+                          value.denominator.exponent;
+    return roundedDigitsText(sign(value.numerator) != sign(value.denominator), std::move(digits), exponent,
+                             separator);
 }
 
 std::string roundedText(const QuadraticSurd& value, char separator)

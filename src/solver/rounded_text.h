@@ -15,15 +15,23 @@
 namespace trx {
 
 std::string roundedText(const ExactDecimal& value, char separator);
-std::string roundedText(const mpq_class& value, char separator);
+
+// numerator / denominator, denominator != 0.
+struct DecimalQuotient {
+    const ExactDecimal& numerator;
+    const ExactDecimal& denominator;
+};
+std::string roundedText(const DecimalQuotient& value, char separator);
 
 // (u + rootSign·√v) / w, where v > 0 is not the square of a decimal (so the
-// value is irrational) and w != 0.
+// value is irrational), w != 0, and uSquaredMinusV is u² − v (the caller
+// usually knows it: 4ac for the roots of the equation).
 struct QuadraticSurd {
-    ExactDecimal u;
-    ExactDecimal v;
-    int rootSign = 1;
-    ExactDecimal w;
+    const ExactDecimal& u;
+    const ExactDecimal& v;
+    int rootSign;
+    const ExactDecimal& w;
+    const ExactDecimal& uSquaredMinusV;
 };
 std::string roundedText(const QuadraticSurd& value, char separator);
 

@@ -23,13 +23,27 @@ std::string integerText(std::int32_t value)
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-// The nearest integer, ties to the even one, as the conversions to 16- and
-// 32-bit integers round.  Throws RunTimeError(Overflow) beyond 32 bits.
-std::int32_t roundedInt32(const mpq_class& value)
+// The nearest integer to a quotient, ties to the even one, as the
+// conversions to 16- and 32-bit integers round.  Throws
+// RunTimeError(Overflow) beyond 32 bits.
+std::int32_t nearestInt32(const DecimalQuotient& value)
 {
-    mpz_class nearest;
-    mpz_fdiv_q(nearest.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
-    const int halfway = cmp(value - nearest, mpq_class(1, 2));
+    const long exponent = value.numerator.exponent - value.denominator.exponent;
+    const auto digits = [](const ExactDecimal& x) {
+        return static_cast<long>(mpz_sizeinbase(x.significand.get_mpz_t(), 10));
+    };
+    if (sign(value.numerator) == 0) {
+        return 0;
+    }
+    if (digits(value.numerator) + exponent - digits(value.denominator) > 12) {
+        throw RunTimeError(ErrorCode::Overflow);  // at least 10^11
+    }
+    mpz_class numerator = value.numerator.significand * sign(value.denominator);
+    mpz_class denominator = abs(value.denominator.significand);
+    (exponent >= 0 ? numerator : denominator) *= powerOfTen(static_cast<unsigned long>(std::labs(exponent)));
+    mpz_class nearest, remainder;
+    mpz_fdiv_qr(nearest.get_mpz_t(), remainder.get_mpz_t(), numerator.get_mpz_t(), denominator.get_mpz_t());
+    const int halfway = cmp(2 * remainder, denominator);
     if (halfway > 0 || (halfway == 0 && mpz_odd_p(nearest.get_mpz_t()))) {
         ++nearest;
     }
@@ -39,9 +53,26 @@ std::int32_t roundedInt32(const mpq_class& value)
     return static_cast<std::int32_t>(nearest.get_si());
 }
 
-std::int16_t roundedInt16(const mpq_class& value)
+const ExactDecimal kOne{1};
+
+std::int32_t nearestInt32(const ExactDecimal& value)
 {
-    return toInt16(roundedInt32(value));
+    return nearestInt32(DecimalQuotient{value, kOne});
+}
+
+// Nothing when the value does not fit 16 bits (common enough for a whole
+// numerator that it should not cost an exception).
+std::optional<std::int16_t> nearestInt16(const ExactDecimal& value)
+{
+    const long digits = static_cast<long>(mpz_sizeinbase(value.significand.get_mpz_t(), 10)) + value.exponent;
+    if (digits > 6) {
+        return std::nullopt;
+    }
+    const std::int32_t nearest = nearestInt32(value);
+    if (nearest < INT16_MIN || nearest > INT16_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(nearest);
 }
 
 // Euclides, with "no common divisor" where it would divide by zero (its
@@ -80,7 +111,10 @@ private:
     std::string text(const Value& value) const
     {
         std::string written = roundedText(value, separator_);
-        if (!isNumeric(written, separator_)) {
+        // Only an exponent of ±300 or more can leave the double range.
+        const std::size_t power = written.find('E');
+        if (power != std::string::npos && written.compare(power + 2, std::string::npos, "300") >= 0 &&
+            written.size() - power > 4 && !isNumeric(written, separator_)) {
             throw RunTimeError(ErrorCode::Overflow);
         }
         return written;
@@ -92,10 +126,10 @@ private:
         result_.error = ErrorCode::Overflow;
     }
 
-    void normaliseAndSolve();
+    void normaliseAndSolve(const ExactDecimal& rightSide);
     void moveRightSide(const ExactDecimal& rightSide);
     void normaliseSign();
-    std::string surdText(const ExactDecimal& u, const ExactDecimal& v, int rootSign, const ExactDecimal& w) const;
+    std::string rootText(int rootSign, const ExactDecimal& divisor) const;
     void showRealRoots();
     void showReducedFractions();
     void showRootForms();
@@ -107,27 +141,33 @@ private:
     SolveResult result_;
     std::array<std::string, 4> fieldText_;  // the entry fields as this run leaves them
     ExactDecimal a_, b_, c_;
-    ExactDecimal minusB_, twoA_, discriminant_;
+    ExactDecimal minusB_, twoA_, fourAC_, discriminant_;
+    std::optional<ExactDecimal> rootOfDiscriminant_;  // √D when it is a decimal
 };
 
 void SolveRun::solve()
 {
-    for (std::size_t i = 0; i < fieldText_.size(); ++i) {
-        if (!isNumeric(request_.fields[i], separator_)) {
+    std::array<ExactDecimal, 4> fieldValue;
+    for (std::size_t i = 0; i < fieldValue.size(); ++i) {
+        auto parsed = parseExactDecimal(request_.fields[i], separator_);
+        if (!parsed) {
             result_.outcome = SolveOutcome::NotANumber;
             result_.error = ErrorCode::TypeMismatch;
             result_.normalForm = {request_.fields[0], request_.fields[1], request_.fields[2]};
             return;
         }
+        fieldValue[i] = std::move(*parsed);
     }
     fieldText_ = request_.fields;
-    a_ = value(fieldText_[0]);
+    a_ = fieldValue[0];
+    b_ = fieldValue[1];
+    c_ = fieldValue[2];
     if (sign(a_) == 0) {
         result_.outcome = SolveOutcome::ZeroSquareCoefficient;
         return;
     }
     try {
-        normaliseAndSolve();
+        normaliseAndSolve(fieldValue[3]);
     } catch (const RunTimeError& error) {
         if (error.code() == ErrorCode::Overflow && result_.solution1.empty()) {
             cancel();
@@ -141,11 +181,9 @@ void SolveRun::solve()
     }
 }
 
-void SolveRun::normaliseAndSolve()
+void SolveRun::normaliseAndSolve(const ExactDecimal& rightSide)
 {
-    b_ = value(fieldText_[1]);
-    c_ = value(fieldText_[2]);
-    if (const ExactDecimal rightSide = value(fieldText_[3]); sign(rightSide) != 0) {
+    if (sign(rightSide) != 0) {
         moveRightSide(rightSide);
     }
     if (sign(a_) < 0) {
@@ -154,7 +192,8 @@ void SolveRun::normaliseAndSolve()
     minusB_ = -b_;
     result_.linearTermZero = sign(b_) == 0;
     twoA_ = ExactDecimal{2} * a_;
-    discriminant_ = b_ * b_ - ExactDecimal{4} * a_ * c_;
+    fourAC_ = ExactDecimal{4} * a_ * c_;
+    discriminant_ = b_ * b_ - fourAC_;
     if (sign(discriminant_) < 0) {
         result_.outcome = SolveOutcome::ComplexRoots;
         showComplexRoots();
@@ -180,10 +219,8 @@ void SolveRun::moveRightSide(const ExactDecimal& rightSide)
 // Nothing is written when one of those texts would not be a number.
 void SolveRun::normaliseSign()
 {
-    std::array<std::string, 4> negated;
-    for (std::size_t i = 0; i < negated.size(); ++i) {
-        negated[i] = text(-value(fieldText_[i]));
-    }
+    // The right side is 0 by now, whatever its text.
+    const std::array<std::string, 4> negated = {text(-a_), text(-b_), text(-c_), "0"};
     a_ = -a_;
     b_ = -b_;
     c_ = -c_;
@@ -193,29 +230,30 @@ void SolveRun::normaliseSign()
     }
 }
 
-// The text of (u + rootSign·√v) / w, exact when √v is a decimal.
-std::string SolveRun::surdText(const ExactDecimal& u, const ExactDecimal& v, int rootSign,
-                               const ExactDecimal& w) const
+// The text of (−b + rootSign·√D) / divisor: a solution for the divisor 2a,
+// a numerator for 1.  Exact arithmetic when √D is a decimal.
+std::string SolveRun::rootText(int rootSign, const ExactDecimal& divisor) const
 {
-    if (const auto root = exactSquareRoot(v)) {
-        const ExactDecimal numerator = rootSign > 0 ? u + *root : u - *root;
-        return text(mpq_class(numerator.toRational() / w.toRational()));
+    if (rootOfDiscriminant_) {
+        const ExactDecimal numerator =
+            rootSign > 0 ? minusB_ + *rootOfDiscriminant_ : minusB_ - *rootOfDiscriminant_;
+        return text(DecimalQuotient{numerator, divisor});
     }
-    return text(QuadraticSurd{u, v, rootSign, w});
+    return text(QuadraticSurd{minusB_, discriminant_, rootSign, divisor, fourAC_});
 }
 
 void SolveRun::showRealRoots()
 {
     // Solution 1 is always the root with +√D, the larger one; with D = 0
     // both are −b / 2a.
-    const ExactDecimal one{1};
-    result_.solution1 = surdText(minusB_, discriminant_, 1, twoA_);
-    result_.solution2 = surdText(minusB_, discriminant_, -1, twoA_);
+    rootOfDiscriminant_ = exactSquareRoot(discriminant_);
+    result_.solution1 = rootText(1, twoA_);
+    result_.solution2 = rootText(-1, twoA_);
 
     ExactForms& exact = result_.exact;
     exact.leftColumnUncovered = true;
     for (std::size_t row = 0; row < 2; ++row) {
-        exact.numerator[row] = surdText(minusB_, discriminant_, row == 0 ? 1 : -1, one);
+        exact.numerator[row] = rootText(row == 0 ? 1 : -1, kOne);
         exact.denominator[row] = text(twoA_);
     }
     // A numerator written without a separator is a whole number (6, -8,
@@ -233,30 +271,27 @@ void SolveRun::showRealRoots()
 void SolveRun::showReducedFractions()
 {
     ExactForms& exact = result_.exact;
-    const std::array<mpq_class, 2> numerator = {value(exact.numerator[0]).toRational(),
-                                                value(exact.numerator[1]).toRational()};
-    std::array<std::optional<std::int16_t>, 2> divisor;
-    try {
-        const std::int16_t denominator = roundedInt16(twoA_.toRational());
-        for (std::size_t row = 0; row < 2; ++row) {
-            divisor[row] = commonDivisor(roundedInt16(numerator[row]), denominator);
-        }
-    } catch (const RunTimeError&) {
-        return;  // too large for the integer routines: nothing to reduce
+    const std::array<ExactDecimal, 2> numerator = {value(exact.numerator[0]), value(exact.numerator[1])};
+    // Every rounding comes before any reduction: one value beyond 16 bits
+    // leaves both rows empty.
+    const auto denominator = nearestInt16(twoA_);
+    const std::array<std::optional<std::int16_t>, 2> roundedNumerator = {nearestInt16(numerator[0]),
+                                                                         nearestInt16(numerator[1])};
+    if (!denominator || !roundedNumerator[0] || !roundedNumerator[1]) {
+        return;
     }
+    const std::array<std::optional<std::int16_t>, 2> divisor = {commonDivisor(*roundedNumerator[0], *denominator),
+                                                                commonDivisor(*roundedNumerator[1], *denominator)};
     for (std::size_t row = 0; row < 2; ++row) {
         if (!divisor[row]) {
             return;
         }
-        mpq_class reducedNumerator = numerator[row] / *divisor[row];
-        mpq_class reducedDenominator = value(exact.denominator[row]).toRational() / *divisor[row];
+        const ExactDecimal shownDenominator = value(exact.denominator[row]);
         // The divisor may come out negative; the sign belongs on the numerator.
-        if (sgn(reducedDenominator) < 0) {
-            reducedDenominator = -reducedDenominator;
-            reducedNumerator = -reducedNumerator;
-        }
-        exact.reducedNumerator[row] = text(reducedNumerator);
-        exact.reducedDenominator[row] = text(reducedDenominator);
+        const ExactDecimal by =
+            wholeNumber(*divisor[row] * sign(shownDenominator) < 0 ? -*divisor[row] : *divisor[row]);
+        exact.reducedNumerator[row] = text(DecimalQuotient{numerator[row], by});
+        exact.reducedDenominator[row] = text(DecimalQuotient{shownDenominator, by});
         exact.reducedRowUncovered[row] = true;
     }
 }
@@ -275,21 +310,23 @@ void SolveRun::showComplexRoots()
 {
     const ExactDecimal radicand = -discriminant_;
     std::int32_t squareFactor = 1;
-    mpq_class shownRadicand = radicand.toRational();
     if (request_.simplifyRoot) {
-        squareFactor = Descomponer(roundedInt32(shownRadicand));
-        shownRadicand /= mpz_class(squareFactor) * squareFactor;
+        squareFactor = Descomponer(nearestInt32(radicand));
     }
 
     ExactForms& exact = result_.exact;
     exact.reducedDenominator = {kComplexSolution, kComplexSolution};
-    const std::string radicandText = text(shownRadicand);
+    const ExactDecimal square = wholeNumber(mpz_class(squareFactor) * squareFactor);
+    const std::string radicandText = text(DecimalQuotient{radicand, square});
     const std::string twoA = text(twoA_);
     exact.numerator = complexForms(text(minusB_) + "/" + twoA, integerText(squareFactor) + "/" + twoA, radicandText);
 
     // The numbers use the whole radicand, so they do not depend on the option.
-    const std::string realPart = text(mpq_class(minusB_.toRational() / twoA_.toRational()));
-    const std::string imaginaryPart = surdText(ExactDecimal{}, radicand, 1, twoA_);
+    const std::string realPart = text(DecimalQuotient{minusB_, twoA_});
+    const ExactDecimal zero;
+    const auto root = exactSquareRoot(radicand);
+    const std::string imaginaryPart = root ? text(DecimalQuotient{*root, twoA_})
+                                           : text(QuadraticSurd{zero, radicand, 1, twoA_, discriminant_});
     result_.solution1 = realPart + "+ i" + imaginaryPart;
     result_.solution2 = realPart + "- i" + imaginaryPart;
     showReducedComplexForms(squareFactor, radicandText);
@@ -301,25 +338,24 @@ void SolveRun::showComplexRoots()
 void SolveRun::showReducedComplexForms(std::int32_t squareFactor, const std::string& radicandText)
 {
     try {
-        const mpq_class twoA = twoA_.toRational();
-        const std::int16_t denominator = roundedInt16(twoA);
-        const auto realDivisor = commonDivisor(roundedInt16(minusB_.toRational()), denominator);
-        const auto imaginaryDivisor = commonDivisor(toInt16(squareFactor), denominator);
+        const auto denominator = nearestInt16(twoA_);
+        const auto realPart = nearestInt16(minusB_);
+        if (!denominator || !realPart) {
+            return;
+        }
+        const auto realDivisor = commonDivisor(*realPart, *denominator);
+        const auto imaginaryDivisor = commonDivisor(toInt16(squareFactor), *denominator);
         if (!realDivisor || !imaginaryDivisor) {
             return;
         }
-        const mpq_class reducedFactor(squareFactor, *imaginaryDivisor);
-        const std::int32_t imaginaryDenominator = roundedInt32(twoA / *imaginaryDivisor);
-        mpq_class realNumerator = minusB_.toRational() / *realDivisor;
-        mpq_class realDenominator = twoA / *realDivisor;
-        if (sgn(realDenominator) < 0) {
-            realNumerator = -realNumerator;
-            realDenominator = -realDenominator;
-        }
+        const ExactDecimal imaginaryBy = wholeNumber(*imaginaryDivisor);
+        const std::int32_t imaginaryDenominator = nearestInt32(DecimalQuotient{twoA_, imaginaryBy});
+        // 2a > 0: a negative divisor moves its sign to the numerator.
+        const ExactDecimal realBy = wholeNumber(*realDivisor < 0 ? -*realDivisor : *realDivisor);
+        const ExactDecimal factor = wholeNumber(squareFactor);
         result_.exact.reducedNumerator =
-            complexForms(text(realNumerator) + "/" + text(realDenominator),
-                         text(mpq_class(reducedFactor.get_num(), reducedFactor.get_den())) + "/" +
-                             integerText(imaginaryDenominator),
+            complexForms(text(DecimalQuotient{minusB_, realBy}) + "/" + text(DecimalQuotient{twoA_, realBy}),
+                         text(DecimalQuotient{factor, imaginaryBy}) + "/" + integerText(imaginaryDenominator),
                          radicandText);
     } catch (const RunTimeError&) {
         // Left empty; the unreduced form is already shown.
