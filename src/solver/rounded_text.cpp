@@ -105,8 +105,10 @@ std::optional<Extended> nearExtended(const ExactDecimal& value)
         mpz_tdiv_q_2exp(shifted.get_mpz_t(), value.significand.get_mpz_t(), static_cast<mp_bitcnt_t>(dropped));
         top = mpz_getlimbn(shifted.get_mpz_t(), 0);
     }
-    const Extended significand =
-        std::ldexp(static_cast<Extended>(top), static_cast<int>(dropped)) * sign(value);
+    Extended significand = static_cast<Extended>(top) * sign(value);
+    if (dropped > 0) {
+        significand = std::ldexp(significand, static_cast<int>(dropped));
+    }
     const Extended near = significand * powerOfTenNear(value.exponent);
     return std::isnormal(near) ? std::optional<Extended>(near) : std::nullopt;
 }
