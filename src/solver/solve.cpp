@@ -113,8 +113,10 @@ private:
         std::string written = roundedText(value, separator_);
         // Only an exponent of ±300 or more can leave the double range.
         const std::size_t power = written.find('E');
-        if (power != std::string::npos && written.compare(power + 2, std::string::npos, "300") >= 0 &&
-            written.size() - power > 4 && !isNumeric(written, separator_)) {
+        const std::size_t exponentDigits = power == std::string::npos ? 0 : written.size() - power - 2;
+        const bool nearTheEnds =
+            exponentDigits > 3 || (exponentDigits == 3 && written.compare(power + 2, 3, "300") >= 0);
+        if (nearTheEnds && !isNumeric(written, separator_)) {
             throw RunTimeError(ErrorCode::Overflow);
         }
         return written;
