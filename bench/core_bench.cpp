@@ -47,7 +47,8 @@ void solveHardEquations(benchmark::State& state)
         for (const auto& equation : equations) {
             const auto start = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(trx::solve(SolveRequest{equation.fields, false, ','}));
-            micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            micros.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         }
     }
     const trx::SurdRoundingCount after = trx::surdRoundingCount();

@@ -16,7 +16,7 @@ namespace {
 // b².  Long decimals: 16 to 25 typed digits, a < 0 and a right side to move,
 // with exact halfway cases among the moved constants.
 const std::vector<const char*> kCategories = {"cancellation", "near-double", "wide range",
-                                               "extreme",      "complex",     "long decimals"};
+                                              "extreme",      "complex",     "long decimals"};
 
 class Generator {
 public:
@@ -27,15 +27,17 @@ public:
         const std::string name = category;
         if (name == "cancellation") {
             const int exponent = between(-20, 20);
-            return {category, {number(15, exponent), signedNumber(15, exponent + between(8, 150)),
-                               signedNumber(15, exponent + between(-20, 20)), "0"}};
+            return {category,
+                    {number(15, exponent), signedNumber(15, exponent + between(8, 150)),
+                     signedNumber(15, exponent + between(-20, 20)), "0"}};
         }
         if (name == "near-double") {
             return nearDouble(category);
         }
         if (name == "wide range") {
-            return {category, {signedNumber(15, between(-150, 150)), signedNumber(15, between(-150, 150)),
-                               signedNumber(15, between(-150, 150)), "0"}};
+            return {category,
+                    {signedNumber(15, between(-150, 150)), signedNumber(15, between(-150, 150)),
+                     signedNumber(15, between(-150, 150)), "0"}};
         }
         if (name == "extreme") {
             const bool tiny = between(0, 1) == 0;
@@ -118,10 +120,9 @@ private:
     Equation longDecimals(const char* category)
     {
         const int exponent = between(-6, 6);
-        std::array<std::string, 4> fields = {"-" + number(between(16, 25), between(-3, 3)),
-                                             signedNumber(between(16, 25), exponent),
-                                             signedNumber(between(16, 25), exponent),
-                                             signedNumber(between(16, 25), exponent - between(0, 3))};
+        std::array<std::string, 4> fields = {
+            "-" + number(between(16, 25), between(-3, 3)), signedNumber(between(16, 25), exponent),
+            signedNumber(between(16, 25), exponent), signedNumber(between(16, 25), exponent - between(0, 3))};
         if (between(0, 2) == 0) {
             // c − d exactly halfway between two 15-digit texts.
             const mpz_class last = between(1, 9) * (between(0, 1) == 0 ? 1 : -1);

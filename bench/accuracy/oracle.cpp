@@ -48,7 +48,8 @@ mpq_class exactValue(std::string_view text)
     }
     mpz_class scale;
     mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
-    mpq_class value = exponent >= 0 ? mpq_class(mpz_class(digits, 10) * scale) : mpq_class(mpz_class(digits, 10), scale);
+    mpq_class value =
+        exponent >= 0 ? mpq_class(mpz_class(digits, 10) * scale) : mpq_class(mpz_class(digits, 10), scale);
     value.canonicalize();
     return negative ? mpq_class(-value) : value;
 }

@@ -28,9 +28,9 @@ struct Expected {
 Expected expectedResult(const std::array<std::string, 4>& fields);
 
 struct Score {
-    bool classRight = false;  // outcome (and any stop after the solutions) as expected
-    int texts = 0;            // texts expected
-    int textsRight = 0;       // of those, shown exactly
+    bool classRight = false;              // outcome (and any stop after the solutions) as expected
+    int texts = 0;                        // texts expected
+    int textsRight = 0;                   // of those, shown exactly
     std::vector<std::string> mismatches;  // "name: expected | shown"
 };
 

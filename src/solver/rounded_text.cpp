@@ -272,13 +272,12 @@ std::string roundedText(const DecimalQuotient& value, char separator)
     const long scale = 17 - static_cast<long>(mpz_sizeinbase(numerator.get_mpz_t(), 10)) +
                        static_cast<long>(mpz_sizeinbase(denominator.get_mpz_t(), 10));
     const mpz_class power = powerOfTen(static_cast<unsigned long>(std::labs(scale)));
-    const mpz_class quotient = scale >= 0 ? mpz_class(numerator * power / denominator)
-                                          : mpz_class(numerator / (denominator * power));
+    const mpz_class quotient =
+        scale >= 0 ? mpz_class(numerator * power / denominator) : mpz_class(numerator / (denominator * power));
     std::string digits = quotient.get_str();
-    const long exponent = static_cast<long>(digits.size()) - 1 - scale + value.numerator.exponent -
-                          value.denominator.exponent;
-    return roundedDigitsText(sign(value.numerator) != sign(value.denominator), std::move(digits), exponent,
-                             separator);
+    const long exponent =
+        static_cast<long>(digits.size()) - 1 - scale + value.numerator.exponent - value.denominator.exponent;
+    return roundedDigitsText(sign(value.numerator) != sign(value.denominator), std::move(digits), exponent, separator);
 }
 
 std::string roundedText(const QuadraticSurd& value, char separator)

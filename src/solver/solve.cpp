@@ -107,8 +107,7 @@ public:
     SolveResult takeResult() { return std::move(result_); }
 
 private:
-    template <typename Value>
-    std::string text(const Value& value) const
+    template <typename Value> std::string text(const Value& value) const
     {
         std::string written = roundedText(value, separator_);
         // Only an exponent of ±300 or more can leave the double range.
@@ -237,8 +236,7 @@ void SolveRun::normaliseSign()
 std::string SolveRun::rootText(int rootSign, const ExactDecimal& divisor) const
 {
     if (rootOfDiscriminant_) {
-        const ExactDecimal numerator =
-            rootSign > 0 ? minusB_ + *rootOfDiscriminant_ : minusB_ - *rootOfDiscriminant_;
+        const ExactDecimal numerator = rootSign > 0 ? minusB_ + *rootOfDiscriminant_ : minusB_ - *rootOfDiscriminant_;
         return text(DecimalQuotient{numerator, divisor});
     }
     return text(QuadraticSurd{minusB_, discriminant_, rootSign, divisor, fourAC_});
@@ -327,8 +325,8 @@ void SolveRun::showComplexRoots()
     const std::string realPart = text(DecimalQuotient{minusB_, twoA_});
     const ExactDecimal zero;
     const auto root = exactSquareRoot(radicand);
-    const std::string imaginaryPart = root ? text(DecimalQuotient{*root, twoA_})
-                                           : text(QuadraticSurd{zero, radicand, 1, twoA_, discriminant_});
+    const std::string imaginaryPart =
+        root ? text(DecimalQuotient{*root, twoA_}) : text(QuadraticSurd{zero, radicand, 1, twoA_, discriminant_});
     result_.solution1 = realPart + "+ i" + imaginaryPart;
     result_.solution2 = realPart + "- i" + imaginaryPart;
     showReducedComplexForms(squareFactor, radicandText);
@@ -355,10 +353,9 @@ void SolveRun::showReducedComplexForms(std::int32_t squareFactor, const std::str
         // 2a > 0: a negative divisor moves its sign to the numerator.
         const ExactDecimal realBy = wholeNumber(*realDivisor < 0 ? -*realDivisor : *realDivisor);
         const ExactDecimal factor = wholeNumber(squareFactor);
-        result_.exact.reducedNumerator =
-            complexForms(text(DecimalQuotient{minusB_, realBy}) + "/" + text(DecimalQuotient{twoA_, realBy}),
-                         text(DecimalQuotient{factor, imaginaryBy}) + "/" + integerText(imaginaryDenominator),
-                         radicandText);
+        result_.exact.reducedNumerator = complexForms(
+            text(DecimalQuotient{minusB_, realBy}) + "/" + text(DecimalQuotient{twoA_, realBy}),
+            text(DecimalQuotient{factor, imaginaryBy}) + "/" + integerText(imaginaryDenominator), radicandText);
     } catch (const RunTimeError&) {
         // Left empty; the unreduced form is already shown.
     }

@@ -147,23 +147,37 @@ TEST(SolveClassification, ExactSignOfTheDiscriminant)
         {{"1", "0,2", "0", "-0,01"}, SolveOutcome::DoubleRoot, "-0,1", "-0,1"},  // the right side moved into c
         {{"-1", "0,6", "-0,09", "0"}, SolveOutcome::DoubleRoot, "0,3", "0,3"},   // negated first
         {{"1", "0,6", "0,0899999", "0"}, SolveOutcome::TwoRealRoots, "-0,299683772233983", "-0,300316227766017"},
-        {{"1", "0,6", "0,0900001", "0"}, SolveOutcome::ComplexRoots, "-0,3+ i0,000316227766016838",
+        {{"1", "0,6", "0,0900001", "0"},
+         SolveOutcome::ComplexRoots,
+         "-0,3+ i0,000316227766016838",
          "-0,3- i0,000316227766016838"},
-        {{"1", "1,1", "0,30250000000000005", "0"}, SolveOutcome::ComplexRoots, "-0,55+ i7,07106781186548E-09",
+        {{"1", "1,1", "0,30250000000000005", "0"},
+         SolveOutcome::ComplexRoots,
+         "-0,55+ i7,07106781186548E-09",
          "-0,55- i7,07106781186548E-09"},
         // Negating the equation negates the values, not their 15-digit texts.
-        {{"-7839", "14580540", "-6779951100,000001", "0"}, SolveOutcome::ComplexRoots, "930+ i1,1294569126195E-05",
+        {{"-7839", "14580540", "-6779951100,000001", "0"},
+         SolveOutcome::ComplexRoots,
+         "930+ i1,1294569126195E-05",
          "930- i1,1294569126195E-05"},
-        {{"7839", "-14580540", "6779951100,000001", "0"}, SolveOutcome::ComplexRoots, "930+ i1,1294569126195E-05",
+        {{"7839", "-14580540", "6779951100,000001", "0"},
+         SolveOutcome::ComplexRoots,
+         "930+ i1,1294569126195E-05",
          "930- i1,1294569126195E-05"},
         // Coefficients whose products underflow every double.  D itself is
         // below the double range: shown after the solutions it stops the run
         // there, shown before them (the complex radicand) it cancels it.
         {{"5E-324", "-1,5E-323", "1E-323", "0"}, SolveOutcome::TwoRealRoots, "2", "1"},
         {{"2,51476445554404E-161", "-5,02952898395579E-161", "2,51476452841175E-161", "0"},
-         SolveOutcome::TwoRealRoots, "1,00000002897596", "1", ErrorCode::Overflow},
+         SolveOutcome::TwoRealRoots,
+         "1,00000002897596",
+         "1",
+         ErrorCode::Overflow},
         {{"-6,46446670753934E-58", "2,12968374189442E-199", "-1,75034507032782E-295", "0"},
-         SolveOutcome::Cancelled, "", "", ErrorCode::Overflow},
+         SolveOutcome::Cancelled,
+         "",
+         "",
+         ErrorCode::Overflow},
         // Roots a hair from halfway between two 15-digit texts.
         {{"1", "0", "-86380", "0"}, SolveOutcome::TwoRealRoots, "293,904746474091", "-293,904746474091"},
         {{"1", "0", "-81099", "0"}, SolveOutcome::TwoRealRoots, "284,778861575083", "-284,778861575083"},
@@ -320,7 +334,7 @@ TEST(SolveFailures, NothingSolved)
         // 2a, and D in the root form: shown after the solutions, so no cancellation.
         {{"1E308", "1", "0", "0"}, false, SolveOutcome::TwoRealRoots, ErrorCode::Overflow, 0},
         {{"1E150", "1,3E154", "-2E157", "0"}, false, SolveOutcome::TwoRealRoots, ErrorCode::Overflow, 0},
-        {{"1", "0", "1E308", "-1E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},        // c − d
+        {{"1", "0", "1E308", "-1E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // c − d
         // c − d fits, but its 15-digit text does not.
         {{"1", "0", "0", "-1,7976931348623157E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},
         {{"1E-300", "-1E10", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // solution 1
