@@ -11,9 +11,9 @@
 // Flow: a = 0 is rejected; d is moved into c; the equation is negated when
 // a < 0; the exact sign of D = b² − 4ac classifies it; real roots get the
 // numeric texts and the fraction display (reduced by a common divisor, or
-// with √D), complex roots get their numeric and exact complex forms.  A failure is a RunTimeError
-// caught inside and reported as `error`, with the result filled as far as the
-// run got.
+// with √D), complex roots get their numeric and exact complex forms.  A
+// failure is a RunTimeError caught inside and reported as `error`, with the
+// result filled as far as the run got.
 
 #include "solver/run_time_error.h"
 
