@@ -3,6 +3,7 @@
 #include <gmpxx.h>
 #include <mpfr.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -170,34 +171,112 @@ std::string rootForm(const std::string& minusB, const char* sign, const std::str
     return minusB + sign + "(" + radicand + ")^½";
 }
 
-// The rest of a run after the normal form: real or complex display.
-void expectDisplay(const Reference& reference, const mpq_class& a, const mpq_class& b, const mpq_class& c,
-                   Expected& expected)
+// The nearest integer, ties to the even one, when it fits 16 bits.
+std::optional<long> nearest16(const mpq_class& value)
 {
-    const mpq_class discriminant = b * b - 4 * a * c;
-    const mpq_class twoA = 2 * a;
-    const mpq_class minusB = -b;
-    auto& texts = expected.texts;
-    if (sgn(discriminant) < 0) {
-        expected.outcome = SolveOutcome::ComplexRoots;
-        const std::string radicand = reference.text(-discriminant);
-        const std::string denominator = reference.text(twoA);
-        const std::string real = reference.text(mpq_class(minusB / twoA));
-        const std::string imaginary = reference.rootText(0, -discriminant, 1, twoA);
-        const std::string minusBText = reference.text(minusB);
-        for (const std::string* shown : {&radicand, &denominator, &minusBText, &real, &imaginary}) {
-            if (!fits(*shown)) {
-                expected.outcome = SolveOutcome::Cancelled;
-                return;
-            }
-        }
-        const std::string tail = "1/" + denominator + " i(" + radicand + ")^½";
-        texts.emplace_back("complex form 1", minusBText + "/" + denominator + "+" + tail);
-        texts.emplace_back("complex form 2", minusBText + "/" + denominator + "-" + tail);
-        texts.emplace_back("real part", real);
-        texts.emplace_back("imaginary part", imaginary);
-        return;
+    mpz_class nearest;
+    mpz_fdiv_q(nearest.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+    const int half = cmp(mpq_class(value - nearest), mpq_class(1, 2));
+    if (half > 0 || (half == 0 && mpz_odd_p(nearest.get_mpz_t()))) {
+        ++nearest;
     }
+    if (nearest < -32768 || nearest > 32767) {
+        return std::nullopt;
+    }
+    return nearest.get_si();
+}
+
+// The program's common divisor: the last non-zero remainder's divisor, the
+// larger argument taken first, with its sign as it comes; nothing when the
+// smaller argument is 0.
+std::optional<long> euclides(long a, long b)
+{
+    if (a < b) {
+        std::swap(a, b);
+    }
+    if (b == 0) {
+        return std::nullopt;
+    }
+    for (long r = a % b; r != 0; r = a % b) {
+        a = b;
+        b = r;
+    }
+    return b;
+}
+
+// Both rows of the right column for whole numerators: the shown fractions
+// divided by their common divisors, the sign on the numerator; a row without
+// a divisor and the rows after it stay empty, as do both when one rounding
+// leaves 16 bits.
+void expectReducedFractions(const Reference& reference, const mpq_class& twoA,
+                            const std::array<std::string, 2>& numerator, Expected& expected)
+{
+    const auto denominator = nearest16(twoA);
+    const std::array<mpq_class, 2> value = {exactValue(numerator[0]), exactValue(numerator[1])};
+    const std::array<std::optional<long>, 2> rounded = {nearest16(value[0]), nearest16(value[1])};
+    bool reduced = denominator && rounded[0] && rounded[1];
+    for (std::size_t row = 0; row < 2; ++row) {
+        const auto divisor = reduced ? euclides(*rounded[row], *denominator) : std::nullopt;
+        reduced = divisor.has_value();
+        std::string top, bottom;
+        if (reduced) {
+            mpq_class over = value[row] / *divisor;
+            mpq_class under = exactValue(reference.text(twoA)) / *divisor;
+            if (sgn(under) < 0) {
+                over = -over;
+                under = -under;
+            }
+            top = reference.text(over);
+            bottom = reference.text(under);
+        }
+        expected.texts.emplace_back("reduced numerator " + std::to_string(row + 1), top);
+        expected.texts.emplace_back("reduced denominator " + std::to_string(row + 1), bottom);
+    }
+}
+
+void expectComplexRoots(const Reference& reference, const mpq_class& twoA, const mpq_class& minusB,
+                        const mpq_class& radicand, Expected& expected)
+{
+    expected.outcome = SolveOutcome::ComplexRoots;
+    const std::string radicandText = reference.text(radicand);
+    const std::string denominator = reference.text(twoA);
+    const std::string real = reference.text(mpq_class(minusB / twoA));
+    const std::string imaginary = reference.rootText(0, radicand, 1, twoA);
+    const std::string minusBText = reference.text(minusB);
+    for (const std::string* shown : {&radicandText, &denominator, &minusBText, &real, &imaginary}) {
+        if (!fits(*shown)) {
+            expected.outcome = SolveOutcome::Cancelled;
+            return;
+        }
+    }
+    const auto forms = [&](const std::string& realPart, const std::string& imaginaryFactor) {
+        const std::string tail = imaginaryFactor + " i(" + radicandText + ")^½";
+        return std::array<std::string, 2>{realPart + "+" + tail, realPart + "-" + tail};
+    };
+    const auto left = forms(minusBText + "/" + denominator, "1/" + denominator);
+    // Reduced: −b and 2a by their divisor, the factor 1 by its divisor with
+    // 2a (which is 1), the sign on the numerator.
+    std::array<std::string, 2> right;
+    const auto roundedTwoA = nearest16(twoA);
+    const auto roundedMinusB = nearest16(minusB);
+    const auto divisor = roundedTwoA && roundedMinusB ? euclides(*roundedMinusB, *roundedTwoA) : std::nullopt;
+    if (divisor && euclides(1, *roundedTwoA)) {
+        const long positive = *divisor < 0 ? -*divisor : *divisor;
+        right = forms(reference.text(mpq_class(minusB / positive)) + "/" + reference.text(mpq_class(twoA / positive)),
+                      "1/" + std::to_string(*roundedTwoA));
+    }
+    const std::pair<const char*, std::string> texts[] = {
+        {"complex form 1", left[0]},   {"complex form 2", left[1]},  {"real part", real},
+        {"imaginary part", imaginary}, {"reduced form 1", right[0]}, {"reduced form 2", right[1]},
+    };
+    for (const auto& [name, text] : texts) {
+        expected.texts.emplace_back(name, text);
+    }
+}
+
+void expectRealRoots(const Reference& reference, const mpq_class& twoA, const mpq_class& minusB,
+                     const mpq_class& discriminant, Expected& expected)
+{
     expected.outcome = sgn(discriminant) > 0 ? SolveOutcome::TwoRealRoots : SolveOutcome::DoubleRoot;
     // In the order the solver shows them; the first that does not fit stops it.
     const std::string solution1 = reference.rootText(minusB, discriminant, 1, twoA);
@@ -205,7 +284,7 @@ void expectDisplay(const Reference& reference, const mpq_class& a, const mpq_cla
         expected.outcome = SolveOutcome::Cancelled;
         return;
     }
-    std::vector<std::pair<std::string, std::string>> shown = {
+    const std::vector<std::pair<std::string, std::string>> shown = {
         {"solution 1", solution1},
         {"solution 2", reference.rootText(minusB, discriminant, -1, twoA)},
         {"numerator 1", reference.rootText(minusB, discriminant, 1, 1)},
@@ -218,18 +297,32 @@ void expectDisplay(const Reference& reference, const mpq_class& a, const mpq_cla
             expected.stopsAfterSolutions = true;
             return;
         }
-        texts.emplace_back(name, text);
+        expected.texts.emplace_back(name, text);
     }
-    if (shown[2].second.find(',') != std::string::npos) {
-        const std::string minusBText = reference.text(minusB);
-        const std::string radicand = reference.text(discriminant);
-        if (!fits(minusBText) || !fits(radicand)) {
-            expected.stopsAfterSolutions = true;
-            return;
-        }
-        texts.emplace_back("root form 1", rootForm(minusBText, "+", radicand));
-        texts.emplace_back("root form 2", rootForm(minusBText, "-", radicand));
-        texts.emplace_back("root denominator", reference.text(twoA));
+    if (shown[2].second.find(',') == std::string::npos) {
+        expectReducedFractions(reference, twoA, {shown[2].second, shown[4].second}, expected);
+        return;
+    }
+    const std::string minusBText = reference.text(minusB);
+    const std::string radicand = reference.text(discriminant);
+    if (!fits(minusBText) || !fits(radicand)) {
+        expected.stopsAfterSolutions = true;
+        return;
+    }
+    expected.texts.emplace_back("root form 1", rootForm(minusBText, "+", radicand));
+    expected.texts.emplace_back("root form 2", rootForm(minusBText, "-", radicand));
+    expected.texts.emplace_back("root denominator", reference.text(twoA));
+}
+
+// The rest of a run after the normal form: real or complex display.
+void expectDisplay(const Reference& reference, const mpq_class& a, const mpq_class& b, const mpq_class& c,
+                   Expected& expected)
+{
+    const mpq_class discriminant = b * b - 4 * a * c;
+    if (sgn(discriminant) < 0) {
+        expectComplexRoots(reference, 2 * a, -b, -discriminant, expected);
+    } else {
+        expectRealRoots(reference, 2 * a, -b, discriminant, expected);
     }
 }
 
@@ -299,6 +392,8 @@ Score score(const Expected& expected, const SolveResult& result)
         shown["imaginary part"] = plus == std::string::npos ? "" : result.solution1.substr(plus + 3);
         shown["complex form 1"] = exact.numerator[0];
         shown["complex form 2"] = exact.numerator[1];
+        shown["reduced form 1"] = exact.reducedNumerator[0];
+        shown["reduced form 2"] = exact.reducedNumerator[1];
     } else {
         shown["solution 1"] = result.solution1;
         shown["solution 2"] = result.solution2;
@@ -307,6 +402,8 @@ Score score(const Expected& expected, const SolveResult& result)
             shown["numerator " + number] = exact.numerator[row];
             shown["denominator " + number] = exact.denominator[row];
             shown["root form " + number] = exact.reducedNumerator[row];
+            shown["reduced numerator " + number] = exact.reducedNumerator[row];
+            shown["reduced denominator " + number] = exact.reducedDenominator[row];
         }
         shown["root denominator"] = exact.reducedDenominator[0];
     }
