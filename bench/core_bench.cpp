@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "accuracy/equations.h"
 #include "options/display_formats.h"
 #include "solver/integer_helpers.h"
 #include "solver/number_text.h"
+#include "solver/rounded_text.h"
 #include "solver/solve.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -29,6 +34,32 @@ BENCHMARK_CAPTURE(solveEquation, complex_simplified, SolveRequest{{"1", "2", "5"
 BENCHMARK_CAPTURE(solveEquation, cancelled_overflow, SolveRequest{{"1", "1E200", "0", "0"}, false, ','});
 // Moved right side, negated equation and a reduction that fails on a zero numerator.
 BENCHMARK_CAPTURE(solveEquation, normalised_unreducible, SolveRequest{{"-1", "-4", "1", "1"}, false, ','});
+
+// The accuracy benchmark's 2,400 hard equations, each solved once per
+// iteration and timed on its own: the median and 99th percentile per
+// equation, and the share of equations with a root that the extended doubles
+// could not decide (rounded in MPFR instead).
+void solveHardEquations(benchmark::State& state)
+{
+    const auto equations = trx::accuracy::hardEquations(400, 20261206);
+    std::vector<double> micros;
+    std::size_t slowPath = 0;
+    for (auto _ : state) {
+        for (const auto& equation : equations) {
+            const std::uint64_t precise = trx::surdRoundingCount().precise;
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(trx::solve(SolveRequest{equation.fields, false, ','}));
+            micros.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            slowPath += trx::surdRoundingCount().precise > precise ? 1 : 0;
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p99_us"] = micros[micros.size() * 99 / 100];
+    state.counters["slow_path_share"] = static_cast<double>(slowPath) / static_cast<double>(micros.size());
+}
+BENCHMARK(solveHardEquations)->Unit(benchmark::kMillisecond);
 
 void numberToText(benchmark::State& state)
 {

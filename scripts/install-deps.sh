@@ -13,7 +13,7 @@ packages=(
   qt6-base-dev qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools  # the program's translations (Qt Linguist's CMake support, lupdate, lrelease)
   qt6-translations-l10n  # Qt's own texts (menus of the fields, --help) in Spanish
-  libgmp-dev  # exact arithmetic
+  libgmp-dev libmpfr-dev  # exact arithmetic; correctly rounded results
   libx11-dev  # Caps Lock and Num Lock in the status bar
   libxkbcommon-dev  # Qt's CMake files look for it
   fonts-liberation2  # the metrics of Arial, for which the window is laid out

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace trx {
 
@@ -28,14 +29,27 @@ long typedExponent(std::string_view digits)
     return negative ? -exponent : exponent;
 }
 
+// significand × 10^exponent with the trailing zeros moved into the exponent.
+ExactDecimal normalised(mpz_class significand, long exponent)
+{
+    if (significand == 0) {
+        return ExactDecimal{};
+    }
+    if (mpz_divisible_ui_p(significand.get_mpz_t(), 10) != 0) {
+        static const mpz_class ten = 10;
+        exponent += static_cast<long>(mpz_remove(significand.get_mpz_t(), significand.get_mpz_t(), ten.get_mpz_t()));
+    }
+    return ExactDecimal{std::move(significand), exponent};
+}
+
+}  // namespace
+
 mpz_class powerOfTen(unsigned long exponent)
 {
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
     return power;
 }
-
-}  // namespace
 
 mpq_class ExactDecimal::toRational() const
 {
@@ -49,7 +63,7 @@ mpq_class ExactDecimal::toRational() const
 
 std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separator)
 {
-    if (!isNumeric(text, separator)) {
+    if (!hasNumberShape(text, separator)) {
         return std::nullopt;
     }
     const std::size_t exponentMark = text.find_first_of("Ee");
@@ -72,11 +86,68 @@ std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separa
     }
     exponent += static_cast<long>(digits.size() - 1 - lastNonZero);
     digits.erase(lastNonZero + 1);
+    // Far inside the double range the shape is all the numeric test asks.
+    const long magnitude = exponent + static_cast<long>(digits.size() - digits.find_first_not_of('0')) - 1;
+    if ((magnitude < -300 || magnitude > 300) && !isNumeric(text, separator)) {
+        return std::nullopt;
+    }
     ExactDecimal value{mpz_class(digits, 10), exponent};
     if (mantissa.front() == '-') {
         value.significand = -value.significand;
     }
     return value;
+}
+
+ExactDecimal wholeNumber(mpz_class value)
+{
+    return normalised(std::move(value), 0);
+}
+
+ExactDecimal operator-(ExactDecimal value)
+{
+    value.significand = -value.significand;
+    return value;
+}
+
+ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y)
+{
+    if (sign(x) == 0) {
+        return y;
+    }
+    if (sign(y) == 0) {
+        return x;
+    }
+    const bool xFiner = x.exponent <= y.exponent;
+    const ExactDecimal& finer = xFiner ? x : y;
+    const ExactDecimal& coarser = xFiner ? y : x;
+    const auto shift = static_cast<unsigned long>(coarser.exponent - finer.exponent);
+    return normalised(coarser.significand * powerOfTen(shift) + finer.significand, finer.exponent);
+}
+
+ExactDecimal operator-(const ExactDecimal& x, const ExactDecimal& y)
+{
+    return x + -y;
+}
+
+ExactDecimal operator*(const ExactDecimal& x, const ExactDecimal& y)
+{
+    return normalised(x.significand * y.significand, x.exponent + y.exponent);
+}
+
+std::optional<ExactDecimal> exactSquareRoot(const ExactDecimal& value)
+{
+    mpz_class significand = value.significand;
+    long exponent = value.exponent;
+    // An even exponent halves exactly.
+    if (exponent % 2 != 0) {
+        significand *= 10;
+        --exponent;
+    }
+    if (!mpz_perfect_square_p(significand.get_mpz_t())) {
+        return std::nullopt;
+    }
+    mpz_sqrt(significand.get_mpz_t(), significand.get_mpz_t());
+    return ExactDecimal{std::move(significand), exponent / 2};
 }
 
 }  // namespace trx

@@ -27,4 +27,25 @@ struct ExactDecimal {
 // without overflow, "0E-2147483648" included.
 std::optional<ExactDecimal> parseExactDecimal(std::string_view text, char separator);
 
+// An integer as a decimal (its trailing zeros moved into the exponent).
+ExactDecimal wholeNumber(mpz_class value);
+
+// Arithmetic that stays exact: sums, differences and products of decimals are
+// decimals.
+ExactDecimal operator-(ExactDecimal value);
+ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y);
+ExactDecimal operator-(const ExactDecimal& x, const ExactDecimal& y);
+ExactDecimal operator*(const ExactDecimal& x, const ExactDecimal& y);
+inline int sign(const ExactDecimal& value)
+{
+    return sgn(value.significand);
+}
+
+// The square root of a value >= 0 when it is itself a decimal (0,09 gives
+// 0,3); nothing when it is irrational.
+std::optional<ExactDecimal> exactSquareRoot(const ExactDecimal& value);
+
+// 10^exponent, exponent >= 0.
+mpz_class powerOfTen(unsigned long exponent);
+
 }  // namespace trx

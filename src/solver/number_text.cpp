@@ -20,9 +20,8 @@ bool isSign(char ch)
     return ch == '+' || ch == '-';
 }
 
-// Whether the text has the shape of a number text.  std::from_chars alone
-// would also take "inf", "nan", a leading point under a comma separator and
-// other things a user may not type, so the shape is checked here first.
+}  // namespace
+
 bool hasNumberShape(std::string_view text, char separator)
 {
     std::size_t pos = 0;
@@ -60,8 +59,6 @@ bool hasNumberShape(std::string_view text, char separator)
     }
     return pos == text.size();
 }
-
-}  // namespace
 
 std::optional<double> parseNumber(std::string_view text, char separator)
 {

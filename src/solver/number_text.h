@@ -21,6 +21,11 @@ namespace trx {
 // digit grouping, no "inf"/"nan".  Returns the value of a text that passes.
 std::optional<double> parseNumber(std::string_view text, char separator);
 
+// The numeric test without its range check.  std::from_chars alone would
+// also take "inf", "nan", a leading point under a comma separator and other
+// things a user may not type.
+bool hasNumberShape(std::string_view text, char separator);
+
 inline bool isNumeric(std::string_view text, char separator)
 {
     return parseNumber(text, separator).has_value();

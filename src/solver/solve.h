@@ -6,12 +6,15 @@
 // exact forms of the two-column display.  It never touches a widget; the
 // window applies the result in order and runs its error trap on `error`.
 //
+// The numbers are the decimals in the fields, taken exactly (GMP); every
+// number shown is the exact result rounded once to 15 digits.
+//
 // Flow: a = 0 is rejected; d is moved into c; the equation is negated when
-// a < 0; D = b² − 4ac classifies it; real roots get the numeric texts and the
-// fraction display (reduced by a common divisor, or with √D), complex roots
-// get their numeric and exact complex forms.  A failure is a RunTimeError
-// caught inside and reported as `error`, with the result filled as far as the
-// run got.
+// a < 0; the exact sign of D = b² − 4ac classifies it; real roots get the
+// numeric texts and the fraction display (reduced by a common divisor, or
+// with √D), complex roots get their numeric and exact complex forms.  A
+// failure is a RunTimeError caught inside and reported as `error`, with the
+// result filled as far as the run got.
 
 #include "solver/run_time_error.h"
 
@@ -33,7 +36,7 @@ enum class SolveOutcome {
     TwoRealRoots,           // D > 0
     DoubleRoot,             // D = 0
     ComplexRoots,           // D < 0
-    Cancelled,              // overflow before any numeric result (error == Overflow)
+    Cancelled,              // a value to be shown before any solution is beyond the double range (error == Overflow)
     NotANumber,             // a field does not convert (error == TypeMismatch)
 };
 
@@ -59,10 +62,5 @@ struct SolveResult {
 };
 
 SolveResult solve(const SolveRequest& request);
-
-// The discriminant b² − 4ac with the rounding errors of both products
-// recovered, so that its sign is right even when b² is close to 4ac.  Not
-// finite when it leaves the double range.
-double discriminant(double a, double b, double c);
 
 }  // namespace trx

@@ -96,10 +96,6 @@ void Form1::showSolveResult(const trx::SolveResult& result)
 bool Form1::dispatchSolveError(trx::ErrorCode code)
 {
     switch (code) {
-    case trx::ErrorCode::InvalidArgument:
-        CampoError = 0;
-        EnfocarError();
-        return true;
     case trx::ErrorCode::Overflow:
         if (!Label4->text().isEmpty())
             return true;

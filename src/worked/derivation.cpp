@@ -589,7 +589,7 @@ void Deriver::check(int sign)
     Node shown = hasRoot() ? rootNode(sign) : asFactor(value.rational);
     if (hasRoot() && math::plainText(shown) != "i")
         shown = math::fenced(std::move(shown));
-    const auto scaled = [&shown](const mpz_class& factor, Node term) {
+    const auto scaled = [](const mpz_class& factor, Node term) {
         return abs(factor) == 1 ? term : row({integerMagnitude(factor), op("·"), std::move(term)});
     };
 

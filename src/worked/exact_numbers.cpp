@@ -50,13 +50,6 @@ std::string placed(const std::string& digits, long exponent, char separator)
 
 }  // namespace
 
-mpz_class powerOfTen(unsigned long exponent)
-{
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
-
 SquareSplit splitSquareFactor(const mpz_class& n)
 {
     SquareSplit split{1, 1, true};

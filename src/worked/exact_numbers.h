@@ -5,6 +5,8 @@
 // alone, so that every digit shown is right and "=" is only written where
 // nothing was rounded.
 
+#include "solver/exact_decimal.h"  // powerOfTen
+
 #include <gmpxx.h>
 
 #include <string>
@@ -33,6 +35,5 @@ struct DecimalValue {
 DecimalValue decimalValue(const mpz_class& x, const mpz_class& y, const mpz_class& r, const mpz_class& z,
                           char separator);
 
-mpz_class powerOfTen(unsigned long exponent);
 
 }  // namespace trx

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct ExactCase {
@@ -42,6 +44,22 @@ TEST(ExactDecimal, RefusesWhatTheNumericTestRefuses)
     for (const char* text : {"", "-", "1,2,3", "1.5", "1E", "1E999", "1E-400", "inf", "nan", " 1"}) {
         EXPECT_FALSE(trx::parseExactDecimal(text, ',')) << text;
     }
+}
+
+TEST(ExactDecimal, ExactArithmetic)
+{
+    const auto exact = [](const std::string& text) { return *trx::parseExactDecimal(text, ','); };
+    const auto same = [](const trx::ExactDecimal& x, const trx::ExactDecimal& y) {
+        return x.significand == y.significand && x.exponent == y.exponent;
+    };
+    EXPECT_TRUE(same(exact("0,1") + exact("0,2"), exact("0,3")));
+    EXPECT_TRUE(same(exact("1E300") - exact("-1E-300"), exact("1" + std::string(599, '0') + "1E-300")));
+    EXPECT_TRUE(same(exact("2,5") * exact("-0,4"), exact("-1")));  // trailing zeros go to the exponent
+    EXPECT_TRUE(same(exact("0,7") - exact("0,7"), trx::ExactDecimal{}));
+    EXPECT_TRUE(same(*trx::exactSquareRoot(exact("0,09")), exact("0,3")));
+    EXPECT_TRUE(same(*trx::exactSquareRoot(exact("4E-6")), exact("2E-3")));
+    EXPECT_FALSE(trx::exactSquareRoot(exact("0,9")));
+    EXPECT_FALSE(trx::exactSquareRoot(exact("2")));
 }
 
 TEST(ExactDecimal, RationalValue)

@@ -43,12 +43,14 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
     // Each message leaves no working behind; a good solve brings it back.
     const struct {
         const char* a;
-        const char* b;
+        const char* c;
+        const char* d;
         const char* why;
-    } failures[] = {{"0", "1", "El coeficiente de x² es 0"}, {"1", "1E200", "Operación cancelada"}};
+    } failures[] = {{"0", "1", "0", "El coeficiente de x² es 0"}, {"1", "1E308", "-1E308", "Operación cancelada"}};
     for (const auto& failure : failures) {
         window.typeEquation(QLatin1String(failure.a), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
-        window.field(1)->setText(QLatin1String(failure.b));
+        window.field(2)->setText(QLatin1String(failure.c));
+        window.field(3)->setText(QLatin1String(failure.d));
         window.clickSolve();
         EXPECT_TRUE(desarrollo->steps().empty()) << failure.why;
         EXPECT_TRUE(

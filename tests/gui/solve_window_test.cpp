@@ -94,11 +94,11 @@ const SolveCase kCases[] = {
      {"0,0", "3", "2", "0"},
      "Valor introducido elevado al cuadrado no válido."},
     {"OverflowBeforeAnyResultCancels",
-     {"1", "1E+200", "1", "0"},
+     {"1", "0", "1E+308", "-1E+308"},
      "Operación cancelada.",
      "Operación cancelada.",
      {"", "", "", "", "", "", "", ""},
-     {"1", "1E+200", "1", "0"},
+     {"1", "0", "1E+308", "-1E+308"},
      "Imposible continuar con la operación.\r\n"
      "Operación cancelada."},
 };
