@@ -3,8 +3,8 @@
 // The worked solution: how a textbook gets from the equation as typed to its
 // simplest exact solutions.  The four coefficient texts of a·x² + b·x + c = d
 // go in, a list of steps comes out, each a short sentence and a formula (see
-// formula.h).  The sentences are Spanish and made of templates that the
-// window translates (translatable.h).  Everything is exact: the typed decimals are
+// formula.h).  The sentences are Spanish, made of templates that the window
+// translates (translatable.h).  Everything is exact: the typed decimals are
 // scaled to integers, and the discriminant, the roots, the factored and
 // vertex forms and the check are worked on GMP's integers and rationals.
 // Only the decimal values are rounded, and they say so with "≈".
@@ -13,6 +13,7 @@
 // three forms below.
 
 #include "worked/formula.h"
+#include "worked/translatable.h"
 
 #include <array>
 #include <string>
