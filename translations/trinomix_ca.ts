@@ -29,6 +29,189 @@ Escriviu «trinomix --help» per veure les opcions.
     </message>
 </context>
 <context>
+    <name>Derivation</name>
+    <message>
+        <source>Multiplicamos por %1 para trabajar con números enteros:</source>
+        <translation>Multipliquem per %1 per treballar amb nombres enters:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por 10 elevado a %1 para trabajar con números enteros:</source>
+        <translation>Multipliquem per 10 elevat a %1 per treballar amb nombres enters:</translation>
+    </message>
+    <message>
+        <source>Ecuación:</source>
+        <translation>Equació:</translation>
+    </message>
+    <message>
+        <source>Pasamos d al primer miembro:</source>
+        <translation>Passem d al primer membre:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por −1 para que el coeficiente de x² sea positivo:</source>
+        <translation>Multipliquem per −1 perquè el coeficient de x² sigui positiu:</translation>
+    </message>
+    <message>
+        <source>Dividimos entre %1, el máximo común divisor de los coeficientes:</source>
+        <translation>Dividim per %1, el màxim comú divisor dels coeficients:</translation>
+    </message>
+    <message>
+        <source>Coeficientes de la forma normal:</source>
+        <translation>Coeficients de la forma normal:</translation>
+    </message>
+    <message>
+        <source>Discriminante:</source>
+        <translation>Discriminant:</translation>
+    </message>
+    <message>
+        <source>Como D &gt; 0, la ecuación tiene dos soluciones reales distintas:</source>
+        <translation>Com que D &gt; 0, l&apos;equació té dues solucions reals diferents:</translation>
+    </message>
+    <message>
+        <source>Como D = 0, la ecuación tiene una solución real doble:</source>
+        <translation>Com que D = 0, l&apos;equació té una solució real doble:</translation>
+    </message>
+    <message>
+        <source>Como D &lt; 0, no tiene soluciones reales: tiene dos soluciones complejas conjugadas:</source>
+        <translation>Com que D &lt; 0, no té solucions reals: té dues solucions complexes conjugades:</translation>
+    </message>
+    <message>
+        <source>Fórmula de la ecuación de segundo grado:</source>
+        <translation>Fórmula de l&apos;equació de segon grau:</translation>
+    </message>
+    <message>
+        <source>La raíz de un número negativo es imaginaria, con i² = −1</source>
+        <translation>L&apos;arrel d&apos;un nombre negatiu és imaginària, amb i² = −1</translation>
+    </message>
+    <message>
+        <source>Raíz del discriminante</source>
+        <translation>Arrel del discriminant</translation>
+    </message>
+    <message>
+        <source>, sacando los factores cuadrados</source>
+        <translation>, traient-ne els factors quadrats</translation>
+    </message>
+    <message>
+        <source>, que no tiene factores cuadrados</source>
+        <translation>, que no té factors quadrats</translation>
+    </message>
+    <message>
+        <source>; no se han buscado factores cuadrados mayores que %1, pero el resultado es exacto</source>
+        <translation>; no s&apos;han cercat factors quadrats més grans que %1, però el resultat és exacte</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <extracomment>Ends the sentence about the root of the discriminant, before its formula.</extracomment>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Solución doble:</source>
+        <translation>Solució doble:</translation>
+    </message>
+    <message>
+        <source>Primera solución, con +:</source>
+        <translation>Primera solució, amb +:</translation>
+    </message>
+    <message>
+        <source>Segunda solución, con −:</source>
+        <translation>Segona solució, amb −:</translation>
+    </message>
+    <message>
+        <source>Simplificamos:</source>
+        <translation>Simplifiquem:</translation>
+    </message>
+    <message>
+        <source>Soluciones:</source>
+        <translation>Solucions:</translation>
+    </message>
+    <message>
+        <source>Forma factorizada:</source>
+        <translation>Forma factoritzada:</translation>
+    </message>
+    <message>
+        <source>Forma canónica, completando el cuadrado:</source>
+        <translation>Forma canònica, completant el quadrat:</translation>
+    </message>
+    <message>
+        <source>Vértice de la parábola, con h = −b/2a y k = −D/4a:</source>
+        <translation>Vèrtex de la paràbola, amb h = −b/2a i k = −D/4a:</translation>
+    </message>
+    <message>
+        <source>Eje de simetría:</source>
+        <translation>Eix de simetria:</translation>
+    </message>
+    <message>
+        <source>Corte con el eje y:</source>
+        <translation>Ordenada a l&apos;origen:</translation>
+    </message>
+    <message>
+        <source>Comprobación: sustituimos %1 en la ecuación:</source>
+        <translation>Comprovació: substituïm %1 a l&apos;equació:</translation>
+    </message>
+    <message>
+        <source>Valor decimal:</source>
+        <translation>Valor decimal:</translation>
+    </message>
+    <message>
+        <source>Valores decimales, con ≈ donde se han redondeado a 15 cifras:</source>
+        <translation>Valors decimals, amb ≈ on s&apos;han arrodonit a 15 xifres significatives:</translation>
+    </message>
+</context>
+<context>
+    <name>Desarrollo</name>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Desenvolupament</translation>
+    </message>
+    <message>
+        <source>Resolución paso a paso de la última ecuación calculada</source>
+        <translation>Resolució pas a pas de l&apos;última equació calculada</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimeix…</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar PDF…</source>
+        <translation>&amp;Exporta a PDF…</translation>
+    </message>
+    <message>
+        <source>C&amp;errar</source>
+        <translation>&amp;Tanca</translation>
+    </message>
+    <message>
+        <source>Pulse Calcular para ver aquí el desarrollo de la ecuación.</source>
+        <translation>Premeu Calcula per veure aquí el desenvolupament de l&apos;equació.</translation>
+    </message>
+    <message>
+        <source>No hay ninguna ecuación de segundo grado que desarrollar.</source>
+        <translation>No hi ha cap equació de segon grau per desenvolupar.</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Exporta a PDF</translation>
+    </message>
+    <message>
+        <source>desarrollo.pdf</source>
+        <translation>desenvolupament.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimeix</translation>
+    </message>
+    <message>
+        <source>No se encuentra el módulo de impresión del programa.</source>
+        <translation>No es troba el mòdul d&apos;impressió del programa.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clic: pone o quita un valor de X.</source>
@@ -490,6 +673,73 @@ Comproveu que es pot escriure a la carpeta i que queda espai al disc.</translati
     <message>
         <source>Acerca de %1</source>
         <translation>Quant a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenFormula</name>
+    <message>
+        <source>más</source>
+        <translation>més</translation>
+    </message>
+    <message>
+        <source>menos</source>
+        <translation>menys</translation>
+    </message>
+    <message>
+        <source>más o menos</source>
+        <translation>més o menys</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>aproximadamente igual a</source>
+        <translation>aproximadament igual a</translation>
+    </message>
+    <message>
+        <source>por</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>mayor que</source>
+        <translation>més gran que</translation>
+    </message>
+    <message>
+        <source>menor que</source>
+        <translation>més petit que</translation>
+    </message>
+    <message>
+        <source>%1 entre %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>fracción de numerador %1 y denominador %2,</source>
+        <translation>fracció de numerador %1 i denominador %2,</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de %1</source>
+        <translation>arrel quadrada de %1</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de %1, fin de raíz</source>
+        <translation>arrel quadrada de %1, fi de l&apos;arrel</translation>
+    </message>
+    <message>
+        <source>%1 al cuadrado</source>
+        <translation>%1 al quadrat</translation>
+    </message>
+    <message>
+        <source>%1 elevado a %2</source>
+        <translation>%1 elevat a %2</translation>
+    </message>
+    <message>
+        <source>%1 subíndice %2</source>
+        <translation>%1 subíndex %2</translation>
+    </message>
+    <message>
+        <source>abre paréntesis %1 cierra paréntesis</source>
+        <translation>obre parèntesi %1 tanca parèntesi</translation>
     </message>
 </context>
 <context>

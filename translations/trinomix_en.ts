@@ -29,6 +29,189 @@ Type “trinomix --help” to see the options.
     </message>
 </context>
 <context>
+    <name>Derivation</name>
+    <message>
+        <source>Multiplicamos por %1 para trabajar con números enteros:</source>
+        <translation>Multiply by %1 to work with whole numbers:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por 10 elevado a %1 para trabajar con números enteros:</source>
+        <translation>Multiply by 10 to the power %1 to work with whole numbers:</translation>
+    </message>
+    <message>
+        <source>Ecuación:</source>
+        <translation>Equation:</translation>
+    </message>
+    <message>
+        <source>Pasamos d al primer miembro:</source>
+        <translation>Move d to the left-hand side:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por −1 para que el coeficiente de x² sea positivo:</source>
+        <translation>Multiply by −1 so that the coefficient of x² is positive:</translation>
+    </message>
+    <message>
+        <source>Dividimos entre %1, el máximo común divisor de los coeficientes:</source>
+        <translation>Divide by %1, the greatest common divisor of the coefficients:</translation>
+    </message>
+    <message>
+        <source>Coeficientes de la forma normal:</source>
+        <translation>Coefficients of the standard form:</translation>
+    </message>
+    <message>
+        <source>Discriminante:</source>
+        <translation>Discriminant:</translation>
+    </message>
+    <message>
+        <source>Como D &gt; 0, la ecuación tiene dos soluciones reales distintas:</source>
+        <translation>Since D &gt; 0, the equation has two distinct real solutions:</translation>
+    </message>
+    <message>
+        <source>Como D = 0, la ecuación tiene una solución real doble:</source>
+        <translation>Since D = 0, the equation has one repeated real solution:</translation>
+    </message>
+    <message>
+        <source>Como D &lt; 0, no tiene soluciones reales: tiene dos soluciones complejas conjugadas:</source>
+        <translation>Since D &lt; 0, it has no real solutions: it has two complex conjugate solutions:</translation>
+    </message>
+    <message>
+        <source>Fórmula de la ecuación de segundo grado:</source>
+        <translation>The quadratic formula:</translation>
+    </message>
+    <message>
+        <source>La raíz de un número negativo es imaginaria, con i² = −1</source>
+        <translation>The square root of a negative number is imaginary, with i² = −1</translation>
+    </message>
+    <message>
+        <source>Raíz del discriminante</source>
+        <translation>Square root of the discriminant</translation>
+    </message>
+    <message>
+        <source>, sacando los factores cuadrados</source>
+        <translation>, taking out the square factors</translation>
+    </message>
+    <message>
+        <source>, que no tiene factores cuadrados</source>
+        <translation>, which has no square factors</translation>
+    </message>
+    <message>
+        <source>; no se han buscado factores cuadrados mayores que %1, pero el resultado es exacto</source>
+        <translation>; square factors greater than %1 were not searched for, but the result is exact</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <extracomment>Ends the sentence about the root of the discriminant, before its formula.</extracomment>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Solución doble:</source>
+        <translation>Repeated solution:</translation>
+    </message>
+    <message>
+        <source>Primera solución, con +:</source>
+        <translation>First solution, with +:</translation>
+    </message>
+    <message>
+        <source>Segunda solución, con −:</source>
+        <translation>Second solution, with −:</translation>
+    </message>
+    <message>
+        <source>Simplificamos:</source>
+        <translation>Simplify:</translation>
+    </message>
+    <message>
+        <source>Soluciones:</source>
+        <translation>Solutions:</translation>
+    </message>
+    <message>
+        <source>Forma factorizada:</source>
+        <translation>Factored form:</translation>
+    </message>
+    <message>
+        <source>Forma canónica, completando el cuadrado:</source>
+        <translation>Vertex form, completing the square:</translation>
+    </message>
+    <message>
+        <source>Vértice de la parábola, con h = −b/2a y k = −D/4a:</source>
+        <translation>Vertex of the parabola, with h = −b/2a and k = −D/4a:</translation>
+    </message>
+    <message>
+        <source>Eje de simetría:</source>
+        <translation>Axis of symmetry:</translation>
+    </message>
+    <message>
+        <source>Corte con el eje y:</source>
+        <translation>y-intercept:</translation>
+    </message>
+    <message>
+        <source>Comprobación: sustituimos %1 en la ecuación:</source>
+        <translation>Check: substitute %1 into the equation:</translation>
+    </message>
+    <message>
+        <source>Valor decimal:</source>
+        <translation>Decimal value:</translation>
+    </message>
+    <message>
+        <source>Valores decimales, con ≈ donde se han redondeado a 15 cifras:</source>
+        <translation>Decimal values, with ≈ where rounded to 15 significant digits:</translation>
+    </message>
+</context>
+<context>
+    <name>Desarrollo</name>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Resolución paso a paso de la última ecuación calculada</source>
+        <translation>Step-by-step solution of the last equation calculated</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar PDF…</source>
+        <translation>&amp;Export PDF…</translation>
+    </message>
+    <message>
+        <source>C&amp;errar</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Pulse Calcular para ver aquí el desarrollo de la ecuación.</source>
+        <translation>Press Calculate to see the worked solution of the equation here.</translation>
+    </message>
+    <message>
+        <source>No hay ninguna ecuación de segundo grado que desarrollar.</source>
+        <translation>There is no quadratic equation to work through.</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>desarrollo.pdf</source>
+        <translation>worked-solution.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>No se encuentra el módulo de impresión del programa.</source>
+        <translation>The program&apos;s printing module cannot be found.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clic: pone o quita un valor de X.</source>
@@ -490,6 +673,73 @@ Check that its folder can be written to and that there is space left on the disk
     <message>
         <source>Acerca de %1</source>
         <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenFormula</name>
+    <message>
+        <source>más</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>menos</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>más o menos</source>
+        <translation>plus or minus</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>aproximadamente igual a</source>
+        <translation>approximately equals</translation>
+    </message>
+    <message>
+        <source>por</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>mayor que</source>
+        <translation>is greater than</translation>
+    </message>
+    <message>
+        <source>menor que</source>
+        <translation>is less than</translation>
+    </message>
+    <message>
+        <source>%1 entre %2</source>
+        <translation>%1 over %2</translation>
+    </message>
+    <message>
+        <source>fracción de numerador %1 y denominador %2,</source>
+        <translation>fraction with numerator %1 and denominator %2,</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de %1</source>
+        <translation>square root of %1</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de %1, fin de raíz</source>
+        <translation>square root of %1, end of root</translation>
+    </message>
+    <message>
+        <source>%1 al cuadrado</source>
+        <translation>%1 squared</translation>
+    </message>
+    <message>
+        <source>%1 elevado a %2</source>
+        <translation>%1 to the power %2</translation>
+    </message>
+    <message>
+        <source>%1 subíndice %2</source>
+        <translation>%1 sub %2</translation>
+    </message>
+    <message>
+        <source>abre paréntesis %1 cierra paréntesis</source>
+        <translation>open parenthesis %1 close parenthesis</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,11 @@
 
 namespace {
 
+std::string translated(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
 // One step, reached with Tab; a screen reader gets the sentence as its name
 // and the formula in words as its description.
 class StepView final : public QWidget {
@@ -28,7 +33,7 @@ public:
     {
         setFocusPolicy(Qt::TabFocus);
         setAccessibleName(QString::fromStdString(step.sentence));
-        setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula)));
+        setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula, translated)));
         setToolTip(QString::fromStdString(trx::math::plainText(step.formula)));
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         // A long formula widens the page, and the window scrolls sideways.
@@ -80,9 +85,9 @@ private:
 Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("Desarrollo"));
-    setWindowTitle(QStringLiteral("Desarrollo"));
-    setAccessibleName(QStringLiteral("Desarrollo"));
-    setAccessibleDescription(QStringLiteral("Resolución paso a paso de la última ecuación calculada"));
+    setWindowTitle(tr("Desarrollo"));
+    setAccessibleName(tr("Desarrollo"));
+    setAccessibleDescription(tr("Resolución paso a paso de la última ecuación calculada"));
     resize(620, 640);
 
     message_ = new QLabel(this);
@@ -108,11 +113,11 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
         return push;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("CmdCopiar", QStringLiteral("&Copiar"), &Desarrollo::copyWorking));
-    buttons->addWidget(button("CmdImprimir", QStringLiteral("&Imprimir…"), &Desarrollo::printWorking));
-    buttons->addWidget(button("CmdPdf", QStringLiteral("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
+    buttons->addWidget(button("CmdCopiar", tr("&Copiar"), &Desarrollo::copyWorking));
+    buttons->addWidget(button("CmdImprimir", tr("&Imprimir…"), &Desarrollo::printWorking));
+    buttons->addWidget(button("CmdPdf", tr("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("C&errar"), this);
+    auto* close = new QPushButton(tr("C&errar"), this);
     close->setObjectName(QStringLiteral("CmdCerrar"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
@@ -124,7 +129,7 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
 
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &Desarrollo::copyWorking);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
-    showMessage(QStringLiteral("Pulse Calcular para ver aquí el desarrollo de la ecuación."));
+    showMessage(tr("Pulse Calcular para ver aquí el desarrollo de la ecuación."));
 }
 
 void Desarrollo::clearSteps()
@@ -141,8 +146,9 @@ void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char sepa
 {
     clearSteps();
     steps_ = trx::deriveSolution(fields, separator);
+    trx::translateSentences(steps_, translated);
     if (steps_.empty()) {
-        showMessage(QStringLiteral("No hay ninguna ecuación de segundo grado que desarrollar."));
+        showMessage(tr("No hay ninguna ecuación de segundo grado que desarrollar."));
         return;
     }
     for (const trx::WorkedStep& step : steps_)
@@ -204,7 +210,7 @@ bool Desarrollo::exportPdf(const QString& path) const
     if (steps_.empty())
         return false;
     QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Desarrollo"));
+    writer.setTitle(tr("Desarrollo"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     paintPages(writer);
@@ -214,8 +220,7 @@ bool Desarrollo::exportPdf(const QString& path) const
 void Desarrollo::askAndExportPdf()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"), QStringLiteral("desarrollo.pdf"),
-                                     QStringLiteral("Documentos PDF (*.pdf)"));
+        QFileDialog::getSaveFileName(this, tr("Exportar PDF"), tr("desarrollo.pdf"), tr("Documentos PDF (*.pdf)"));
     if (!path.isEmpty())
         exportPdf(path);
 }
@@ -235,8 +240,7 @@ void Desarrollo::printWorking()
             break;
     }
     if (print == nullptr) {
-        QMessageBox::warning(this, QStringLiteral("Imprimir"),
-                             QStringLiteral("No se encuentra el módulo de impresión del programa."));
+        QMessageBox::warning(this, tr("Imprimir"), tr("No se encuentra el módulo de impresión del programa."));
         return;
     }
     const PaintPages paint = [](QPagedPaintDevice& device, const void* window) {

@@ -3,6 +3,7 @@
 // when the user asks to print, as this small module that the Desarrollo
 // window opens then.  The window hands in how to paint the pages.
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,7 +15,7 @@ extern "C" Q_DECL_EXPORT bool trxPrintPages(QWidget* owner, PaintPages paint, co
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Imprimir"));
+    dialog.setWindowTitle(QCoreApplication::translate("Desarrollo", "Imprimir"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     paint(printer, context);

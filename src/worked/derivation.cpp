@@ -175,11 +175,13 @@ mpz_class wholeValue(const ExactDecimal& d, long shift)
 }
 
 // "100" for small powers of ten, words for large ones: sentences stay plain.
-std::string powerOfTenWords(long exponent)
+Phrase scalingPhrase(long exponent)
 {
     if (exponent <= 6)
-        return powerOfTen(static_cast<unsigned long>(exponent)).get_str();
-    return "10 elevado a " + std::to_string(exponent);
+        return {QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por %1 para trabajar con números enteros:"),
+                {powerOfTen(static_cast<unsigned long>(exponent)).get_str()}};
+    return {QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por 10 elevado a %1 para trabajar con números enteros:"),
+            {std::to_string(exponent)}};
 }
 
 // rational + coefficient·ω, where ω is the root of the working (√r, or i√r
@@ -195,7 +197,11 @@ public:
     std::vector<WorkedStep> run(const std::array<ExactDecimal, 4>& typed);
 
 private:
-    void add(std::string sentence, Node formula) { steps_.push_back({std::move(sentence), std::move(formula)}); }
+    void add(std::vector<Phrase> phrases, Node formula)
+    {
+        steps_.push_back({{}, std::move(formula), std::move(phrases)});
+    }
+    void add(const char* pattern, Node formula) { add({{pattern, {}}}, std::move(formula)); }
     std::string plain(const Node& node) const { return math::plainText(node); }
 
     void normalise(std::array<ExactDecimal, 4> coefficients);
@@ -256,16 +262,17 @@ void Deriver::normalise(std::array<ExactDecimal, 4> k)
             polynomial({coefficient(e[0], separator_), coefficient(e[1], separator_), coefficient(e[2], separator_)}),
             signedNode(e[3].significand < 0, decimalMagnitude(e[3], separator_)));
     };
-    add("Ecuación:", equation(k));
+    add(QT_TRANSLATE_NOOP("Derivation", "Ecuación:"), equation(k));
     if (k[3].significand != 0) {
         k[2] = difference(k[2], k[3]);
         k[3] = {};
-        add("Pasamos d al primer miembro:", equation(k));
+        add(QT_TRANSLATE_NOOP("Derivation", "Pasamos d al primer miembro:"), equation(k));
     }
     if (k[0].significand < 0) {
         for (ExactDecimal& term : k)
             term.significand = -term.significand;
-        add("Multiplicamos por −1 para que el coeficiente de x² sea positivo:", equation(k));
+        add(QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por −1 para que el coeficiente de x² sea positivo:"),
+            equation(k));
     }
     scaleToIntegers({k[0], k[1], k[2]});
 }
@@ -281,8 +288,7 @@ void Deriver::scaleToIntegers(const std::array<ExactDecimal, 3>& k)
     b_ = wholeValue(k[1], shift);
     c_ = wholeValue(k[2], shift);
     if (shift > 0)
-        add("Multiplicamos por " + powerOfTenWords(shift) + " para trabajar con números enteros:",
-            equals(polynomial(a_, b_, c_), math::number("0")));
+        add({scalingPhrase(shift)}, equals(polynomial(a_, b_, c_), math::number("0")));
     mpz_class divisor;
     mpz_gcd(divisor.get_mpz_t(), a_.get_mpz_t(), b_.get_mpz_t());
     mpz_gcd(divisor.get_mpz_t(), divisor.get_mpz_t(), c_.get_mpz_t());
@@ -290,13 +296,15 @@ void Deriver::scaleToIntegers(const std::array<ExactDecimal, 3>& k)
         a_ /= divisor;
         b_ /= divisor;
         c_ /= divisor;
-        add("Dividimos entre " + plain(integerMagnitude(divisor)) + ", el máximo común divisor de los coeficientes:",
+        add({{QT_TRANSLATE_NOOP("Derivation", "Dividimos entre %1, el máximo común divisor de los coeficientes:"),
+              {plain(integerMagnitude(divisor))}}},
             equals(polynomial(a_, b_, c_), math::number("0")));
     }
     const auto named = [](const char* name, const mpz_class& value) {
         return equals(math::identifier(name), rationalNode(mpq_class(value)));
     };
-    add("Coeficientes de la forma normal:", row({named("a", a_), op(","), named("b", b_), op(","), named("c", c_)}));
+    add(QT_TRANSLATE_NOOP("Derivation", "Coeficientes de la forma normal:"),
+        row({named("a", a_), op(","), named("b", b_), op(","), named("c", c_)}));
 }
 
 void Deriver::discriminant()
@@ -307,15 +315,17 @@ void Deriver::discriminant()
     const Node substituted =
         row({math::power(asFactor(mpq_class(b_)), math::number("2")), op("−"),
              row({math::number("4"), op("·"), asFactor(mpq_class(a_)), op("·"), asFactor(mpq_class(c_))})});
-    add("Discriminante:",
+    add(QT_TRANSLATE_NOOP("Derivation", "Discriminante:"),
         row({math::identifier("D"), op("="), symbolic, op("="), substituted, op("="), rationalNode(mpq_class(d_))}));
     const Node named = equals(math::identifier("D"), rationalNode(mpq_class(d_)));
     if (d_ > 0)
-        add("Como D > 0, la ecuación tiene dos soluciones reales distintas:", row({named, op(">"), math::number("0")}));
+        add(QT_TRANSLATE_NOOP("Derivation", "Como D > 0, la ecuación tiene dos soluciones reales distintas:"),
+            row({named, op(">"), math::number("0")}));
     else if (d_ == 0)
-        add("Como D = 0, la ecuación tiene una solución real doble:", named);
+        add(QT_TRANSLATE_NOOP("Derivation", "Como D = 0, la ecuación tiene una solución real doble:"), named);
     else
-        add("Como D < 0, no tiene soluciones reales: tiene dos soluciones complejas conjugadas:",
+        add(QT_TRANSLATE_NOOP("Derivation",
+                              "Como D < 0, no tiene soluciones reales: tiene dos soluciones complejas conjugadas:"),
             row({named, op("<"), math::number("0")}));
 }
 
@@ -327,7 +337,8 @@ void Deriver::quadraticFormula()
     const Node substituted =
         math::fraction(row({rationalNode(mpq_class(-b_)), op("±"), math::radical(rationalNode(mpq_class(d_)))}),
                        row({math::number("2"), op("·"), asFactor(mpq_class(a_))}));
-    add("Fórmula de la ecuación de segundo grado:", row({x(), op("="), general, op("="), substituted}));
+    add(QT_TRANSLATE_NOOP("Derivation", "Fórmula de la ecuación de segundo grado:"),
+        row({x(), op("="), general, op("="), substituted}));
 }
 
 // Expressions joined by "=", each shown once: an expression that reads like
@@ -402,30 +413,38 @@ void Deriver::rootOfDiscriminant()
     }
     parts.push_back(hasRoot() ? scaledOmega(mpq_class(split.factor)) : integerMagnitude(split.factor));
 
-    std::string sentence =
-        imaginary_ ? "La raíz de un número negativo es imaginaria, con i² = −1" : "Raíz del discriminante";
+    std::vector<Phrase> sentence{
+        {imaginary_ ? QT_TRANSLATE_NOOP("Derivation", "La raíz de un número negativo es imaginaria, con i² = −1")
+                    : QT_TRANSLATE_NOOP("Derivation", "Raíz del discriminante"),
+         {}}};
     if (factorsOut)
-        sentence += ", sacando los factores cuadrados";
+        sentence.push_back({QT_TRANSLATE_NOOP("Derivation", ", sacando los factores cuadrados"), {}});
     else if (r_ > 1 && split.complete)
-        sentence += ", que no tiene factores cuadrados";
+        sentence.push_back({QT_TRANSLATE_NOOP("Derivation", ", que no tiene factores cuadrados"), {}});
     if (!split.complete)
-        sentence += "; no se han buscado factores cuadrados mayores que " + std::to_string(kSquareSearchLimit) +
-                    ", pero el resultado es exacto";
-    add(sentence + ":", chain(std::move(parts)));
+        sentence.push_back(
+            {QT_TRANSLATE_NOOP("Derivation",
+                               "; no se han buscado factores cuadrados mayores que %1, pero el resultado es exacto"),
+             {std::to_string(kSquareSearchLimit)}});
+    //: Ends the sentence about the root of the discriminant, before its formula.
+    sentence.push_back({QT_TRANSLATE_NOOP("Derivation", ":"), {}});
+    add(std::move(sentence), chain(std::move(parts)));
 }
 
 void Deriver::rationalSolutions()
 {
     const Node denominator = integerMagnitude(2 * a_);
     if (q_ == 0) {
-        add("Solución doble:", chain({row({solutionName(1), op("="), solutionName(2)}),
-                                      math::fraction(rationalNode(mpq_class(-b_)), denominator), rationalNode(p_)}));
+        add(QT_TRANSLATE_NOOP("Derivation", "Solución doble:"),
+            chain({row({solutionName(1), op("="), solutionName(2)}),
+                   math::fraction(rationalNode(mpq_class(-b_)), denominator), rationalNode(p_)}));
         return;
     }
     const mpz_class root = integral(q_ * 2 * a_);
     for (const int sign : {1, -1}) {
         const mpz_class numerator = -b_ + sign * root;
-        add(sign > 0 ? "Primera solución, con +:" : "Segunda solución, con −:",
+        add(sign > 0 ? QT_TRANSLATE_NOOP("Derivation", "Primera solución, con +:")
+                     : QT_TRANSLATE_NOOP("Derivation", "Segunda solución, con −:"),
             chain({solutionName(sign > 0 ? 1 : 2),
                    math::fraction(row({rationalNode(mpq_class(-b_)), op(sign > 0 ? "+" : "−"), integerMagnitude(root)}),
                                   denominator),
@@ -438,8 +457,9 @@ void Deriver::surdSolutions()
     const mpz_class factor = integral(q_ * 2 * a_);
     const Node unsimplified = math::fraction(
         row({rationalNode(mpq_class(-b_)), op("±"), scaledOmega(mpq_class(factor))}), integerMagnitude(2 * a_));
-    add("Simplificamos:", chain({x(), unsimplified, rootNode("±")}));
-    add("Soluciones:", row({equals(solutionName(1), rootNode(1)), op(","), equals(solutionName(2), rootNode(-1))}));
+    add(QT_TRANSLATE_NOOP("Derivation", "Simplificamos:"), chain({x(), unsimplified, rootNode("±")}));
+    add(QT_TRANSLATE_NOOP("Derivation", "Soluciones:"),
+        row({equals(solutionName(1), rootNode(1)), op(","), equals(solutionName(2), rootNode(-1))}));
 }
 
 Node Deriver::omega() const
@@ -533,7 +553,7 @@ void Deriver::factoredForm()
         product.push_back(fencedFactor(std::move(first)));
         product.push_back(fencedFactor(std::move(second)));
     }
-    add("Forma factorizada:", equals(polynomial(a_, b_, c_), row(std::move(product))));
+    add(QT_TRANSLATE_NOOP("Derivation", "Forma factorizada:"), equals(polynomial(a_, b_, c_), row(std::move(product))));
 }
 
 void Deriver::vertexForm()
@@ -551,11 +571,13 @@ void Deriver::vertexForm()
     std::vector<Node> sum{a_ == 1 ? square : row({integerMagnitude(a_), square})};
     if (vertexHeight != 0)
         appendTerm(sum, sgn(vertexHeight), rationalMagnitude(vertexHeight));
-    add("Forma canónica, completando el cuadrado:", equals(polynomial(a_, b_, c_), row(std::move(sum))));
-    add("Vértice de la parábola, con h = −b/2a y k = −D/4a:",
+    add(QT_TRANSLATE_NOOP("Derivation", "Forma canónica, completando el cuadrado:"),
+        equals(polynomial(a_, b_, c_), row(std::move(sum))));
+    add(QT_TRANSLATE_NOOP("Derivation", "Vértice de la parábola, con h = −b/2a y k = −D/4a:"),
         row({math::identifier("V"), math::fenced(row({rationalNode(p_), op(","), rationalNode(vertexHeight)}))}));
-    add("Eje de simetría:", equals(x(), rationalNode(p_)));
-    add("Corte con el eje y:", math::fenced(row({math::number("0"), op(","), rationalNode(mpq_class(c_))})));
+    add(QT_TRANSLATE_NOOP("Derivation", "Eje de simetría:"), equals(x(), rationalNode(p_)));
+    add(QT_TRANSLATE_NOOP("Derivation", "Corte con el eje y:"),
+        math::fenced(row({math::number("0"), op(","), rationalNode(mpq_class(c_))})));
 }
 
 Surd Deriver::root(int sign) const
@@ -615,7 +637,7 @@ void Deriver::check(int sign)
     if (!worked.empty())
         parts.push_back(row(std::move(worked)));
     parts.push_back(surdNode(total));
-    add(std::string("Comprobación: sustituimos x") + (sign > 0 ? "₁" : "₂") + " en la ecuación:",
+    add({{QT_TRANSLATE_NOOP("Derivation", "Comprobación: sustituimos %1 en la ecuación:"), {sign > 0 ? "x₁" : "x₂"}}},
         chain(std::move(parts)));
 }
 
@@ -651,10 +673,11 @@ Node Deriver::decimalNode(int sign, Node name) const
 void Deriver::decimalValues()
 {
     if (q_ == 0) {
-        add("Valor decimal:", decimalNode(1, row({solutionName(1), op("="), solutionName(2)})));
+        add(QT_TRANSLATE_NOOP("Derivation", "Valor decimal:"),
+            decimalNode(1, row({solutionName(1), op("="), solutionName(2)})));
         return;
     }
-    add("Valores decimales, con ≈ donde se han redondeado a 15 cifras:",
+    add(QT_TRANSLATE_NOOP("Derivation", "Valores decimales, con ≈ donde se han redondeado a 15 cifras:"),
         row({decimalNode(1, solutionName(1)), op(","), decimalNode(-1, solutionName(2))}));
 }
 
@@ -684,7 +707,18 @@ std::vector<WorkedStep> deriveSolution(const std::array<std::string, 4>& fields,
     }
     if (typed[0].significand == 0)
         return {};
-    return Deriver(separator).run(typed);
+    std::vector<WorkedStep> steps = Deriver(separator).run(typed);
+    translateSentences(steps, untranslated);
+    return steps;
+}
+
+void translateSentences(std::vector<WorkedStep>& steps, const Translator& translate)
+{
+    for (WorkedStep& step : steps) {
+        step.sentence.clear();
+        for (const Phrase& phrase : step.phrases)
+            step.sentence += filled(translate("Derivation", phrase.pattern), phrase.arguments);
+    }
 }
 
 std::string workingPlainText(const std::vector<WorkedStep>& steps)

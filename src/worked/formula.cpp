@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worked/formula.h"
 
+#include <initializer_list>
 #include <utility>
 
 namespace trx::math {
@@ -81,15 +82,21 @@ std::string latexOperator(const std::string& text)
     return text;
 }
 
-std::string spokenOperator(const std::string& text)
+std::string spokenOperator(const std::string& text, const Translator& translate)
 {
     static const std::pair<const char*, const char*> words[] = {
-        {"+", "más"}, {"−", "menos"},     {"±", "más o menos"}, {"=", "igual a"}, {"≈", "aproximadamente igual a"},
-        {"·", "por"}, {">", "mayor que"}, {"<", "menor que"},
+        {"+", QT_TRANSLATE_NOOP("SpokenFormula", "más")},
+        {"−", QT_TRANSLATE_NOOP("SpokenFormula", "menos")},
+        {"±", QT_TRANSLATE_NOOP("SpokenFormula", "más o menos")},
+        {"=", QT_TRANSLATE_NOOP("SpokenFormula", "igual a")},
+        {"≈", QT_TRANSLATE_NOOP("SpokenFormula", "aproximadamente igual a")},
+        {"·", QT_TRANSLATE_NOOP("SpokenFormula", "por")},
+        {">", QT_TRANSLATE_NOOP("SpokenFormula", "mayor que")},
+        {"<", QT_TRANSLATE_NOOP("SpokenFormula", "menor que")},
     };
     for (const auto& [sign, word] : words) {
         if (text == sign)
-            return word;
+            return translate("SpokenFormula", word);
     }
     return text;
 }
@@ -266,35 +273,44 @@ std::string mathml(const Node& formula)
     return {};
 }
 
-std::string spoken(const Node& formula)
+std::string spoken(const Node& formula, const Translator& translate)
 {
-    std::string out;
     const auto& parts = formula.children;
+    const auto words = [&](const char* pattern, std::initializer_list<const Node*> inside) {
+        std::vector<std::string> arguments;
+        for (const Node* part : inside)
+            arguments.push_back(spoken(*part, translate));
+        return filled(translate("SpokenFormula", pattern), arguments);
+    };
+    std::string out;
     switch (formula.kind) {
     case Kind::Number:
     case Kind::Identifier:
         return formula.text;
     case Kind::Operator:
     case Kind::Sign:
-        return spokenOperator(formula.text);
+        return spokenOperator(formula.text, translate);
     case Kind::Row:
         for (const Node& child : parts)
-            appendWords(out, spoken(child));
+            appendWords(out, spoken(child, translate));
         return out;
     case Kind::Fraction:
         if (isAtom(parts[0]) && isAtom(parts[1]))
-            return spoken(parts[0]) + " entre " + spoken(parts[1]);
-        return "fracción de numerador " + spoken(parts[0]) + " y denominador " + spoken(parts[1]) + ",";
+            return words(QT_TRANSLATE_NOOP("SpokenFormula", "%1 entre %2"), {&parts[0], &parts[1]});
+        return words(QT_TRANSLATE_NOOP("SpokenFormula", "fracción de numerador %1 y denominador %2,"),
+                     {&parts[0], &parts[1]});
     case Kind::Radical:
-        return "raíz cuadrada de " + spoken(parts[0]) + (isAtom(parts[0]) ? "" : ", fin de raíz");
+        if (isAtom(parts[0]))
+            return words(QT_TRANSLATE_NOOP("SpokenFormula", "raíz cuadrada de %1"), {&parts[0]});
+        return words(QT_TRANSLATE_NOOP("SpokenFormula", "raíz cuadrada de %1, fin de raíz"), {&parts[0]});
     case Kind::Power:
         if (isDigits(parts[1]) && parts[1].text == "2")
-            return spoken(parts[0]) + " al cuadrado";
-        return spoken(parts[0]) + " elevado a " + spoken(parts[1]);
+            return words(QT_TRANSLATE_NOOP("SpokenFormula", "%1 al cuadrado"), {&parts[0]});
+        return words(QT_TRANSLATE_NOOP("SpokenFormula", "%1 elevado a %2"), {&parts[0], &parts[1]});
     case Kind::Subscript:
-        return spoken(parts[0]) + " subíndice " + spoken(parts[1]);
+        return words(QT_TRANSLATE_NOOP("SpokenFormula", "%1 subíndice %2"), {&parts[0], &parts[1]});
     case Kind::Fenced:
-        return "abre paréntesis " + spoken(parts[0]) + " cierra paréntesis";
+        return words(QT_TRANSLATE_NOOP("SpokenFormula", "abre paréntesis %1 cierra paréntesis"), {&parts[0]});
     }
     return out;
 }

@@ -2,8 +2,10 @@
 #pragma once
 // Formulas of the worked solution as a small tree, and the four ways out of
 // it: plain Unicode text (√, ±, ², ≈, the true minus sign), LaTeX, MathML and
-// Spanish words for screen readers.  The window lays the same tree out on
+// words for screen readers, Spanish unless translated.  The window lays the same tree out on
 // screen and paper.  Nothing here knows about Qt.
+
+#include "worked/translatable.h"
 
 #include <string>
 #include <vector>
@@ -48,7 +50,7 @@ std::string latex(const Node& formula);
 // Bare MathML content (no <math> element), so that callers can gather
 // several formulas into one.
 std::string mathml(const Node& formula);
-std::string spoken(const Node& formula);
+std::string spoken(const Node& formula, const Translator& translate = untranslated);
 
 // Text escaped for XML character data.
 std::string xmlEscaped(const std::string& text);

@@ -2,12 +2,13 @@
 // The program's language: the translation the desktop's languages choose,
 // and every text the window shows going through the translation system.
 
+#include "shell/desarrollo.h"
 #include "shell/qt_platform.h"
 #include "window_harness.h"
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QTranslator>
-
-#include <algorithm>
 
 namespace {
 
@@ -40,13 +41,22 @@ public:
     }
 };
 
-// Names and symbols are the same in every language.
+// Names and symbols are the same in every language.  Outside the brackets,
+// which nest where a translated template holds translated words, only
+// formulas may be left, whose letters come alone or in pairs (x, D, 4ac,
+// 1E+300): three letters in a row are a word.
 bool escapes(const QString& text)
 {
-    const QStringList names{Form1::kProgramHandle, Form1::kProjectAddress, QStringLiteral("Trinomix"),
-                            QStringLiteral("X"), QStringLiteral("X²")};
-    const bool words = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
-    return words && !names.contains(text) && !(text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']')));
+    const QStringList names{Form1::kProgramHandle, Form1::kProjectAddress, QStringLiteral("Trinomix")};
+    int depth = 0;
+    int letters = 0;
+    for (const QChar c : text) {
+        depth += c == QLatin1Char('[') ? 1 : c == QLatin1Char(']') ? -1 : 0;
+        letters = depth == 0 && c.isLetter() ? letters + 1 : 0;
+        if (letters == 3)
+            return !names.contains(text);
+    }
+    return false;
 }
 
 QStringList shownTexts(const WindowHarness& window)
@@ -54,6 +64,8 @@ QStringList shownTexts(const WindowHarness& window)
     QStringList texts{window.form.windowTitle()};
     for (const QWidget* widget : window.form.findChildren<QWidget*>()) {
         texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
+        if (widget->isWindow())
+            texts << widget->windowTitle();
         if (const auto* label = qobject_cast<const QLabel*>(widget))
             texts << label->text();
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -76,8 +88,10 @@ TEST(Translation, NoShownTextEscapesIt)
     QCoreApplication::installTranslator(&marking);
     {
         WindowHarness window;
-        window.typeEquation(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"));
-        window.clickSolve();          // complex solutions
+        window.action(QStringLiteral("mnuDesarrollo"))->trigger();
+        // Complex solutions, worked from d ≠ 0 and a < 0 with a square factor.
+        window.typeEquation(QStringLiteral("-2"), QStringLiteral("0"), QStringLiteral("-10"), QStringLiteral("2"));
+        window.clickSolve();
         window.field(0)->setFocus();  // the edit commands name the field
         window.action(QStringLiteral("mnuAcerca"))->trigger();
         window.action(QStringLiteral("mnuSalir2"))->trigger();  // asks whether to leave
@@ -85,6 +99,41 @@ TEST(Translation, NoShownTextEscapesIt)
             EXPECT_FALSE(escapes(text)) << text.toStdString();
     }
     QCoreApplication::removeTranslator(&marking);
+}
+
+// The worked solution in English: sentences, copies and spoken formulas.
+TEST(Translation, WorksTheSolutionInTheDesktopsLanguage)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral("trinomix_en"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&english);
+    {
+        WindowHarness window;
+        window.action(QStringLiteral("mnuDesarrollo"))->trigger();
+        window.typeEquation(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("0"));
+        window.clickSolve();
+        auto* desarrollo = window.find<Desarrollo>(QStringLiteral("Desarrollo"));
+        desarrollo->copyWorking();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QStringList heard;
+        for (const QWidget* step : desarrollo->findChildren<QWidget*>())
+            heard << step->accessibleName() + QLatin1Char(' ') + step->accessibleDescription();
+        const struct {
+            QString form;
+            const char* line;
+        } expected[] = {
+            {copied->text(), "Discriminant:\n    D = b² − 4ac = 0² − 4·1·(−2) = 8\n"},
+            {copied->text(), "Square root of the discriminant, taking out the square factors:\n"},
+            {copied->text(), "Axis of symmetry:\n    x = 0\n"},
+            {QString::fromUtf8(copied->data(QStringLiteral("text/x-tex"))), "Check: substitute x$_1$ into the"},
+            {QString::fromUtf8(copied->data(QStringLiteral("application/mathml+xml"))), "<mtext>y-intercept:</mtext>"},
+            {heard.join(QLatin1Char('\n')),
+             "Solutions: x sub 1 equals square root of 2, x sub 2 equals minus square root of 2"},
+        };
+        for (const auto& [form, line] : expected)
+            EXPECT_TRUE(form.contains(QString::fromUtf8(line))) << line << "\n" << form.toStdString();
+    }
+    QCoreApplication::removeTranslator(&english);
 }
 
 }  // namespace
