@@ -202,7 +202,8 @@ PlotPanel* Desarrollo::plot()
     QWidget* page = tabs_->widget(1);
     const auto make = reinterpret_cast<MakePlotPanel>(programModuleFunction("trx_plot", "trxMakePlotPanel"));
     if (make == nullptr) {
-        page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
+        if (page->layout()->isEmpty())
+            page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
         return nullptr;
     }
     plot_ = make(page);
@@ -240,14 +241,15 @@ void Desarrollo::paintPages(QPagedPaintDevice& device)
         top += height;
     }
     // The plot after the working, on a page of its own when it does not fit.
-    const QSizeF plotSize(width, width * 0.75);
     if (plot() == nullptr)
         return;
-    if (top + plotSize.height() > pageHeight) {
+    const qreal gap = 12;
+    const QSizeF plotSize(width, width * 0.75);
+    if (top > 0 && top + gap + plotSize.height() > pageHeight) {
         device.newPage();
         top = 0;
     }
-    plot_->paint(painter, QRectF(QPointF(0, top + 12), plotSize), QSize(640, 480));
+    plot_->paint(painter, QRectF(QPointF(0, top + gap), plotSize), QSize(640, 480));
 }
 
 bool Desarrollo::exportPdf(const QString& path)
