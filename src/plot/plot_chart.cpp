@@ -112,11 +112,9 @@ void PlotChart::setEquation(const plot::Features& features, char separator)
 void PlotChart::clear()
 {
     hasParabola_ = false;
-    for (QXYSeries* series : {static_cast<QXYSeries*>(curve_), static_cast<QXYSeries*>(symmetry_),
-                              static_cast<QXYSeries*>(vertex_), static_cast<QXYSeries*>(intercept_)})
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{curve_, symmetry_, vertex_, intercept_, roots_[0],
+                                                                roots_[1]})
         series->clear();
-    for (QScatterSeries* root : roots_)
-        root->clear();
     chart()->setTitle(QString());
     coordinates_->clear();
     setAccessibleDescription(tr("Sin gráfica: no hay ninguna ecuación resuelta."));

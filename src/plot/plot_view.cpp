@@ -162,8 +162,15 @@ Features features(const std::array<std::string, 4>& fields, char separator)
     Features result = features({a.get_d(), b.get_d(), c.get_d()});
     result.exactVertex = {isShortDecimal(-b / (2 * a)), isShortDecimal(c - b * b / (4 * a))};
     result.exactIntercept = isShortDecimal(c);
+    // How many roots is the exact discriminant's word, as in the working.
     const mpq_class discriminant = b * b - 4 * a * c;
-    if (discriminant < 0 || result.roots.empty())
+    if (discriminant < 0)
+        result.roots.clear();
+    if (discriminant == 0)
+        result.roots = {result.vertex.x};
+    if (discriminant > 0 && result.roots.size() < 2)
+        result.roots.assign(2, result.vertex.x);
+    if (discriminant < 0)
         return result;
     if (const std::optional<mpq_class> root = rationalRoot(discriminant)) {
         // Ascending, as the roots are: the sign of a decides which comes first.

@@ -106,6 +106,13 @@ TEST(PlotView, SpecialPointsAndTheirLabels)
     const Marks twice = marks(features({"1", "-2", "1", "0"}, ','), ',');
     ASSERT_EQ(twice.roots.size(), 1U);
     EXPECT_EQ(twice.roots[0].label, "x = 1");
+    // The exact discriminant says how many roots, where the doubles round
+    // it to 0 or away from it.
+    EXPECT_EQ(marks(features({"1", "2,00000000000000000002", "1", "0"}, ','), ',').roots.size(), 2U);
+    const Marks tenths = marks(features({"0,1", "0,2", "0,1", "0"}, ','), ',');
+    ASSERT_EQ(tenths.roots.size(), 1U);
+    EXPECT_EQ(tenths.roots[0].label, "x = −1");
+
     const Marks shifted = marks(features({"0,5", "0", "0,03125", "-0,1"}, ','), ',');
     EXPECT_EQ(shifted.vertex.label, "V(0; 0,13125)");
     EXPECT_EQ(shifted.intercept.label, "(0; 0,13125)");
