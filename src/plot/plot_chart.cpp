@@ -7,6 +7,7 @@
 #include <QScatterSeries>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace plot = trx::plot;
@@ -175,6 +176,27 @@ void PlotChart::setView(const plot::View& view)
     symmetry_->replace({{features_.vertex.x, view.y.min}, {features_.vertex.x, view.y.max}});
     xAxisLine_->replace({{view.x.min, 0}, {view.x.max, 0}});
     yAxisLine_->replace({{0, view.y.min}, {0, view.y.max}});
+    hideCrowdedLabels();
+}
+
+// Labels drawn over each other read as neither: of two marks too close at
+// this zoom, the later in the order vertex, roots, intercept loses its label
+// (the accessible description still has it).
+void PlotChart::hideCrowdedLabels()
+{
+    std::vector<QScatterSeries*> shown;
+    for (QScatterSeries* mark : {vertex_, roots_[0], roots_[1], intercept_}) {
+        if (mark->count() == 0)
+            continue;
+        const QPointF at = mark->at(0);
+        const bool crowded = std::any_of(shown.begin(), shown.end(), [&](QScatterSeries* other) {
+            return std::abs(other->at(0).x() - at.x()) < view_.x.span() * 0.15 &&
+                   std::abs(other->at(0).y() - at.y()) < view_.y.span() * 0.06;
+        });
+        mark->setPointLabelsVisible(!crowded);
+        if (!crowded)
+            shown.push_back(mark);
+    }
 }
 
 QPointF PlotChart::valueAt(const QPointF& pixel) const

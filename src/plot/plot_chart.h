@@ -40,6 +40,7 @@ protected:
 private:
     void setView(const trx::plot::View& view);
     void placeMarks();
+    void hideCrowdedLabels();
     void describe();
     QPointF valueAt(const QPointF& pixel) const;
     QScatterSeries* markSeries(const QColor& color, const QString& name);
