@@ -166,11 +166,14 @@ bool Grafica::exportTo(const QString& path, const QSize& size)
         return painter.end();
     }
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return false;  // too large for the memory at hand
     image.fill(Qt::white);
     QPainter painter(&image);
     paint(painter, whole, size);
     painter.end();
-    return image.save(path, suffix == QLatin1String("png") ? "PNG" : nullptr);
+    // Any other picture format Qt knows by its suffix; PNG without one.
+    return image.save(path, suffix.isEmpty() ? "PNG" : nullptr);
 }
 
 }  // namespace
