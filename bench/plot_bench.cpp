@@ -80,11 +80,11 @@ void dragStep(benchmark::State& state, Fields fields)
     QApplication::sendEvent(viewport, &release);
 }
 
-#define PLOT_CASES(function)                                                                                          \
-    BENCHMARK_CAPTURE(function, two_roots, Fields{"1", "-3", "2", "0"})->Unit(benchmark::kMillisecond);              \
-    BENCHMARK_CAPTURE(function, complex, Fields{"1", "2", "5", "0"})->Unit(benchmark::kMillisecond);                 \
-    BENCHMARK_CAPTURE(function, far_roots, Fields{"1", "1E+8", "1", "0"})->Unit(benchmark::kMillisecond);            \
-    BENCHMARK_CAPTURE(function, tiny_a, Fields{"1E-300", "1", "1", "0"})->Unit(benchmark::kMillisecond);             \
+#define PLOT_CASES(function)                                                                                           \
+    BENCHMARK_CAPTURE(function, two_roots, Fields{"1", "-3", "2", "0"})->Unit(benchmark::kMillisecond);                \
+    BENCHMARK_CAPTURE(function, complex, Fields{"1", "2", "5", "0"})->Unit(benchmark::kMillisecond);                   \
+    BENCHMARK_CAPTURE(function, far_roots, Fields{"1", "1E+8", "1", "0"})->Unit(benchmark::kMillisecond);              \
+    BENCHMARK_CAPTURE(function, tiny_a, Fields{"1E-300", "1", "1", "0"})->Unit(benchmark::kMillisecond);               \
     BENCHMARK_CAPTURE(function, huge, Fields{"1E+300", "-1E+300", "-1E+300", "0"})->Unit(benchmark::kMillisecond)
 
 PLOT_CASES(afterSolve);

@@ -44,10 +44,17 @@ void setTicks(QCategoryAxis* axis, const plot::Range& range, char separator)
 
 }  // namespace
 
-PlotChart::PlotChart(QWidget* parent) :
-    QChartView(parent), axisX_(new QCategoryAxis), axisY_(new QCategoryAxis), curve_(new QLineSeries),
-    symmetry_(new QLineSeries), xAxisLine_(new QLineSeries), yAxisLine_(new QLineSeries),
-    vertex_(nullptr), intercept_(nullptr), coordinates_(new QLabel(this))
+PlotChart::PlotChart(QWidget* parent)
+    : QChartView(parent),
+      axisX_(new QCategoryAxis),
+      axisY_(new QCategoryAxis),
+      curve_(new QLineSeries),
+      symmetry_(new QLineSeries),
+      xAxisLine_(new QLineSeries),
+      yAxisLine_(new QLineSeries),
+      vertex_(nullptr),
+      intercept_(nullptr),
+      coordinates_(new QLabel(this))
 {
     setObjectName(QStringLiteral("GraficaCurva"));
     setFocusPolicy(Qt::StrongFocus);
@@ -113,8 +120,8 @@ void PlotChart::setEquation(const plot::Features& features, char separator)
 void PlotChart::clear()
 {
     hasParabola_ = false;
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{curve_, symmetry_, vertex_, intercept_, roots_[0],
-                                                                roots_[1]})
+    for (QXYSeries* series :
+         std::initializer_list<QXYSeries*>{curve_, symmetry_, vertex_, intercept_, roots_[0], roots_[1]})
         series->clear();
     chart()->setTitle(QString());
     coordinates_->clear();
@@ -162,9 +169,8 @@ void PlotChart::describe()
     else
         roots = tr("Corta al eje x en %1 y en %2.").arg(text(marks.roots[0].label), text(marks.roots[1].label));
     setAccessibleDescription(tr("Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.")
-                                 .arg(text(marks.vertex.label),
-                                      features_.parabola.a > 0 ? tr("arriba") : tr("abajo"), roots,
-                                      text(marks.intercept.label)));
+                                 .arg(text(marks.vertex.label), features_.parabola.a > 0 ? tr("arriba") : tr("abajo"),
+                                      roots, text(marks.intercept.label)));
 }
 
 void PlotChart::setView(const plot::View& view)

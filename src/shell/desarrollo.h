@@ -5,9 +5,9 @@
 // screen reader reads each sentence and its formula in words.  It copies the
 // whole working as plain text, LaTeX and MathML at once, prints it and
 // exports it to PDF.  A second tab plots the parabola (plot/plot_panel.h),
-// loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says why
-// there is nothing to show instead.  Form1 builds it the first time it is
-// opened and feeds it every solve after that.
+// loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says
+// why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
+// that.
 
 #include "worked/derivation.h"
 
@@ -51,7 +51,7 @@ private:
     QWidget* page_ = nullptr;
     QVBoxLayout* stepList_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    PlotPanel* plot_ = nullptr;           // null until first needed
+    PlotPanel* plot_ = nullptr;          // null until first needed
     std::array<std::string, 4> fields_;  // of the working shown
     char separator_ = ',';
     std::vector<QWidget*> actions_;  // enabled only while there is a working

@@ -41,8 +41,11 @@ struct PlotHarness {
             if (scatter == nullptr || scatter->count() == 0)
                 continue;
             const QPointF at = scatter->at(0);
-            found << QStringLiteral("%1 (%2, %3) %4").arg(series->name()).arg(at.x()).arg(at.y()).arg(
-                         scatter->pointLabelsFormat());
+            found << QStringLiteral("%1 (%2, %3) %4")
+                         .arg(series->name())
+                         .arg(at.x())
+                         .arg(at.y())
+                         .arg(scatter->pointLabelsFormat());
         }
         return found;
     }
@@ -57,7 +60,8 @@ TEST(Grafica, MarksTheSpecialPointsOfEachSolve)
                                          QStringLiteral("Vértice (1.5, -0.25) V(1,5; −0,25)"),
                                          QStringLiteral("Corte con el eje y (0, 2) (0; 2)")}));
     const QString description = plot.window.find<QWidget>(QStringLiteral("Grafica"))->accessibleDescription();
-    EXPECT_TRUE(description.contains(QStringLiteral("Corta al eje x en x₁ = 1 y en x₂ = 2"))) << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("Corta al eje x en x₁ = 1 y en x₂ = 2")))
+        << description.toStdString();
 
     plot.solve("1", "2", "5");
     EXPECT_EQ(plot.marks(), (QStringList{QStringLiteral("Vértice (-1, 4) V(−1; 4)"),
