@@ -106,6 +106,19 @@ TEST(Grafica, ZoomsAroundThePointerAndRestoresTheView)
     EXPECT_NE(xRange(), initial);
     QTest::keyClick(view, Qt::Key_0);
     EXPECT_EQ(xRange(), initial);
+    QTest::keyClick(view, Qt::Key_Minus);
+    QTest::mouseClick(plot.window.find<QAbstractButton>(QStringLiteral("CmdVistaInicial")), Qt::LeftButton);
+    EXPECT_EQ(xRange(), initial);
+
+    // The root near 0 and the intercept share a pixel: one label, not two over each other.
+    QStringList labelled;
+    for (QAbstractSeries* series : view->chart()->series()) {
+        auto* mark = qobject_cast<QScatterSeries*>(series);
+        if (mark != nullptr && mark->pointLabelsVisible())
+            labelled << mark->pointLabelsFormat();
+    }
+    EXPECT_EQ(labelled, (QStringList{QStringLiteral("x₁ ≈ −1E+08"), QStringLiteral("x₂ ≈ −1E-08"),
+                                     QStringLiteral("V(−5E+07; ≈ −2,5E+15)")}));
 }
 
 TEST(Grafica, ExportsPngSvgAndPdfThroughTheWindow)
