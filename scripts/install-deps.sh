@@ -11,6 +11,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev
+  qt6-charts-dev libqt6opengl6-dev  # the plot of the Desarrollo window (Qt Charts needs the OpenGL CMake files)
   qt6-tools-dev qt6-l10n-tools  # the program's translations (Qt Linguist's CMake support, lupdate, lrelease)
   qt6-translations-l10n  # Qt's own texts (menus of the fields, --help) in Spanish
   libgmp-dev libmpfr-dev  # exact arithmetic; correctly rounded results

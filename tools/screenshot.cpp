@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after a sample solve to a PNG, the picture in the
-// README, and with a second name the Desarrollo window of the same solve:
+// README, with a second name the Desarrollo window of the same solve, and
+// with a folder its plot of three sample equations (grafica-1.png…):
 //
-//   trinomix_screenshot OUTPUT.png [DESARROLLO.png]
+//   trinomix_screenshot OUTPUT.png [DESARROLLO.png [FOLDER]]
 //
 // The window runs offscreen, in Spanish, on platform services that show
 // nothing and keep nothing, so neither the user's stored settings nor a
@@ -19,6 +20,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <array>
@@ -29,6 +31,10 @@ namespace {
 // 4x² − 4x − 3 = 0: both solutions have exact forms that reduce (12/8 to
 // 3/2, −4/8 to −1/2), so every part of the result display is filled.
 const std::array<const char*, 4> kSampleCoefficients = {"4", "-4", "-3", "0"};
+
+// Two real roots, complex roots, and roots eight orders of magnitude apart.
+const std::array<const char*, 4> kPlotSamples[] = {
+    {"1", "-3", "2", "0"}, {"1", "2", "5", "0"}, {"1", "1E+8", "1", "0"}};
 
 // Shows no box and keeps its settings in memory, starting from those of a
 // fresh installation.  Whatever would have been shown is kept, since
@@ -67,6 +73,43 @@ template <typename T> T* control(const QWidget& window, const QString& name)
     return found;
 }
 
+bool typeCoefficients(const Form1& window, const std::array<const char*, 4>& coefficients)
+{
+    for (int i = 0; i < 4; ++i) {
+        auto* field = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(i));
+        if (field == nullptr)
+            return false;
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(coefficients[i]));
+    }
+    return true;
+}
+
+// The Gráfica tab of the open Desarrollo window after each sample solve.
+int shootPlots(Form1& window, QPushButton& solve, const QString& folder)
+{
+    auto* desarrollo = control<QWidget>(window, QStringLiteral("Desarrollo"));
+    auto* tabs = control<QTabWidget>(window, QStringLiteral("DesarrolloPestanas"));
+    if (desarrollo == nullptr || tabs == nullptr)
+        return 1;
+    tabs->setCurrentIndex(1);
+    desarrollo->resize(560, 500);
+    int number = 0;
+    for (const auto& coefficients : kPlotSamples) {
+        if (!typeCoefficients(window, coefficients))
+            return 1;
+        QTest::mouseClick(&solve, Qt::LeftButton);
+        QApplication::processEvents();
+        const QString output = QStringLiteral("%1/grafica-%2.png").arg(folder).arg(++number);
+        if (!desarrollo->grab().save(output, "PNG")) {
+            std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 // Opens the Desarrollo window (F2) and solves the normal form the fields now
 // hold, which is the same equation.
 int shootDesarrollo(Form1& window, QPushButton& solve, const QString& output)
@@ -96,8 +139,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     prepareApplication();
     const int arguments = static_cast<int>(QApplication::arguments().size());
-    if (arguments != 2 && arguments != 3) {
-        std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png [DESARROLLO.png]\n");
+    if (arguments < 2 || arguments > 4) {
+        std::fprintf(stderr, "usage: trinomix_screenshot OUTPUT.png [DESARROLLO.png [FOLDER]]\n");
         return 2;
     }
     const QString output = QApplication::arguments().at(1);
@@ -113,14 +156,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    for (int i = 0; i < 4; ++i) {
-        auto* field = control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(i));
-        if (field == nullptr)
-            return 1;
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, QString::fromLatin1(kSampleCoefficients[i]));
-    }
+    if (!typeCoefficients(window, kSampleCoefficients))
+        return 1;
     auto* solve = control<QPushButton>(window, QStringLiteral("CmdCal"));
     auto* solution1 = control<QLineEdit>(window, QStringLiteral("Label4"));
     if (solve == nullptr || solution1 == nullptr)
@@ -137,5 +174,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
         return 1;
     }
-    return arguments == 3 ? shootDesarrollo(window, *solve, QApplication::arguments().at(2)) : 0;
+    if (arguments == 2)
+        return 0;
+    if (shootDesarrollo(window, *solve, QApplication::arguments().at(2)) != 0)
+        return 1;
+    return arguments == 4 ? shootPlots(window, *solve, QApplication::arguments().at(3)) : 0;
 }

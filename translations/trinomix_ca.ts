@@ -210,6 +210,18 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>No se encuentra el módulo de impresión del programa.</source>
         <translation>No es troba el mòdul d&apos;impressió del programa.</translation>
     </message>
+    <message>
+        <source>&amp;Desarrollo</source>
+        <translation>&amp;Desenvolupament</translation>
+    </message>
+    <message>
+        <source>&amp;Gráfica</source>
+        <translation>&amp;Gràfica</translation>
+    </message>
+    <message>
+        <source>No se encuentra el módulo de la gráfica del programa.</source>
+        <translation>No es troba el mòdul de la gràfica del programa.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -650,6 +662,116 @@ Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</
         <translation>No s&apos;ha pogut desar la configuració al fitxer<byte value="xd"/>
 %1<byte value="xd"/>
 Comproveu que es pot escriure a la carpeta i que queda espai al disc.</translation>
+    </message>
+</context>
+<context>
+    <name>Grafica</name>
+    <message>
+        <source>Tamaño de la gráfica</source>
+        <translation>Mida de la gràfica</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Ancho:</source>
+        <translation>&amp;Amplada:</translation>
+    </message>
+    <message>
+        <source>A&amp;lto:</source>
+        <translation>A&amp;lçada:</translation>
+    </message>
+    <message>
+        <source>Gráfica</source>
+        <translation>Gràfica</translation>
+    </message>
+    <message>
+        <source>&amp;Vista inicial</source>
+        <translation>&amp;Vista inicial</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar gráfica…</source>
+        <translation>E&amp;xporta la gràfica…</translation>
+    </message>
+    <message>
+        <source>Exportar gráfica</source>
+        <translation>Exporta la gràfica</translation>
+    </message>
+    <message>
+        <source>grafica.png</source>
+        <translation>grafica.png</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)</source>
+        <translation>Imatge PNG (*.png);;Dibuix SVG (*.svg);;Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la gráfica en %1.</source>
+        <translation>No s&apos;ha pogut desar la gràfica a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotChart</name>
+    <message>
+        <source>Eje x</source>
+        <translation>Eix x</translation>
+    </message>
+    <message>
+        <source>Eje y</source>
+        <translation>Eix y</translation>
+    </message>
+    <message>
+        <source>Eje de simetría</source>
+        <translation>Eix de simetria</translation>
+    </message>
+    <message>
+        <source>Parábola</source>
+        <translation>Paràbola</translation>
+    </message>
+    <message>
+        <source>Raíz</source>
+        <translation>Arrel</translation>
+    </message>
+    <message>
+        <source>Vértice</source>
+        <translation>Vèrtex</translation>
+    </message>
+    <message>
+        <source>Corte con el eje y</source>
+        <translation>Ordenada a l&apos;origen</translation>
+    </message>
+    <message>
+        <source>La parábola no corta al eje x: las soluciones no son reales.</source>
+        <translation>La paràbola no talla l&apos;eix x: les solucions no són reals.</translation>
+    </message>
+    <message>
+        <source>Sin gráfica: no hay ninguna ecuación resuelta.</source>
+        <translation>Sense gràfica: no hi ha cap equació resolta.</translation>
+    </message>
+    <message>
+        <source>No corta al eje x.</source>
+        <translation>No talla l&apos;eix x.</translation>
+    </message>
+    <message>
+        <source>Toca al eje x en un solo punto, %1.</source>
+        <translation>Toca l&apos;eix x en un sol punt, %1.</translation>
+    </message>
+    <message>
+        <source>Corta al eje x en %1 y en %2.</source>
+        <translation>Talla l&apos;eix x a %1 i a %2.</translation>
+    </message>
+    <message>
+        <source>Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.</source>
+        <translation>Paràbola de vèrtex %1, oberta cap %2. %3 Talla l&apos;eix y a %4.</translation>
+    </message>
+    <message>
+        <source>arriba</source>
+        <translation>amunt</translation>
+    </message>
+    <message>
+        <source>abajo</source>
+        <translation>avall</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,18 @@ Type “trinomix --help” to see the options.
         <source>No se encuentra el módulo de impresión del programa.</source>
         <translation>The program&apos;s printing module cannot be found.</translation>
     </message>
+    <message>
+        <source>&amp;Desarrollo</source>
+        <translation>&amp;Worked solution</translation>
+    </message>
+    <message>
+        <source>&amp;Gráfica</source>
+        <translation>&amp;Graph</translation>
+    </message>
+    <message>
+        <source>No se encuentra el módulo de la gráfica del programa.</source>
+        <translation>The program&apos;s graph module cannot be found.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -650,6 +662,116 @@ Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</
         <translation>The settings could not be saved to the file<byte value="xd"/>
 %1<byte value="xd"/>
 Check that its folder can be written to and that there is space left on the disk.</translation>
+    </message>
+</context>
+<context>
+    <name>Grafica</name>
+    <message>
+        <source>Tamaño de la gráfica</source>
+        <translation>Graph size</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Ancho:</source>
+        <translation>&amp;Width:</translation>
+    </message>
+    <message>
+        <source>A&amp;lto:</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>Gráfica</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Vista inicial</source>
+        <translation>&amp;Reset view</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar gráfica…</source>
+        <translation>E&amp;xport graph…</translation>
+    </message>
+    <message>
+        <source>Exportar gráfica</source>
+        <translation>Export graph</translation>
+    </message>
+    <message>
+        <source>grafica.png</source>
+        <translation>graph.png</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la gráfica en %1.</source>
+        <translation>The graph could not be saved to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotChart</name>
+    <message>
+        <source>Eje x</source>
+        <translation>x axis</translation>
+    </message>
+    <message>
+        <source>Eje y</source>
+        <translation>y axis</translation>
+    </message>
+    <message>
+        <source>Eje de simetría</source>
+        <translation>Axis of symmetry</translation>
+    </message>
+    <message>
+        <source>Parábola</source>
+        <translation>Parabola</translation>
+    </message>
+    <message>
+        <source>Raíz</source>
+        <translation>Root</translation>
+    </message>
+    <message>
+        <source>Vértice</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>Corte con el eje y</source>
+        <translation>y-intercept</translation>
+    </message>
+    <message>
+        <source>La parábola no corta al eje x: las soluciones no son reales.</source>
+        <translation>The parabola does not cross the x axis: the solutions are not real.</translation>
+    </message>
+    <message>
+        <source>Sin gráfica: no hay ninguna ecuación resuelta.</source>
+        <translation>No graph: no equation has been solved.</translation>
+    </message>
+    <message>
+        <source>No corta al eje x.</source>
+        <translation>It does not cross the x axis.</translation>
+    </message>
+    <message>
+        <source>Toca al eje x en un solo punto, %1.</source>
+        <translation>It touches the x axis at a single point, %1.</translation>
+    </message>
+    <message>
+        <source>Corta al eje x en %1 y en %2.</source>
+        <translation>It crosses the x axis at %1 and at %2.</translation>
+    </message>
+    <message>
+        <source>Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.</source>
+        <translation>Parabola with vertex %1, opening %2. %3 It crosses the y axis at %4.</translation>
+    </message>
+    <message>
+        <source>arriba</source>
+        <translation>upwards</translation>
+    </message>
+    <message>
+        <source>abajo</source>
+        <translation>downwards</translation>
     </message>
 </context>
 <context>

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desarrollo.h"
 
+#include "plot/plot_panel.h"
 #include "shell/formula_painter.h"
+#include "shell/program_module.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
+#include <QTabWidget>
 
 namespace {
 
@@ -104,6 +106,18 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
     stepList_->setContentsMargins(16, 12, 16, 12);
     stepList_->addStretch();
     scroll_->setWidget(page_);
+    // Tabs rather than a splitter: the window is narrow and tall, and the
+    // plot needs the room to zoom; its module loads only when it is shown.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("DesarrolloPestanas"));
+    tabs_->addTab(scroll_, tr("&Desarrollo"));
+    auto* plotPage = new QWidget(tabs_);
+    new QVBoxLayout(plotPage);
+    tabs_->addTab(plotPage, tr("&Gráfica"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1)
+            plot();
+    });
 
     const auto button = [this](const char* name, const QString& caption, void (Desarrollo::*command)()) {
         auto* push = new QPushButton(caption, this);
@@ -124,7 +138,7 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message_);
-    layout->addWidget(scroll_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &Desarrollo::copyWorking);
@@ -153,8 +167,12 @@ void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char sepa
     }
     for (const trx::WorkedStep& step : steps_)
         stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
+    fields_ = fields;
+    separator_ = separator;
+    if (plot_ != nullptr)
+        plot_->showEquation(fields_, separator_);
     message_->hide();
-    scroll_->show();
+    tabs_->show();
     for (QWidget* action : actions_)
         action->setEnabled(true);
 }
@@ -165,7 +183,9 @@ void Desarrollo::showMessage(const QString& why)
     message_->setText(why);
     message_->setAccessibleName(why);
     message_->show();
-    scroll_->hide();
+    tabs_->hide();
+    if (plot_ != nullptr)
+        plot_->showNothing();
     for (QWidget* action : actions_)
         action->setEnabled(false);
 }
@@ -181,7 +201,30 @@ void Desarrollo::copyWorking()
     QApplication::clipboard()->setMimeData(data);
 }
 
-void Desarrollo::paintPages(QPagedPaintDevice& device) const
+PlotPanel* Desarrollo::plot()
+{
+    if (plot_ != nullptr)
+        return plot_;
+    QWidget* page = tabs_->widget(1);
+    const auto make = reinterpret_cast<MakePlotPanel>(programModuleFunction("trx_plot", "trxMakePlotPanel"));
+    if (make == nullptr) {
+        if (page->layout()->isEmpty())
+            page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
+        return nullptr;
+    }
+    plot_ = make(page);
+    page->layout()->addWidget(plot_->widget());
+    if (!steps_.empty())
+        plot_->showEquation(fields_, separator_);
+    return plot_;
+}
+
+bool Desarrollo::exportPlot(const QString& path, const QSize& size)
+{
+    return !steps_.empty() && plot() != nullptr && plot()->exportTo(path, size);
+}
+
+void Desarrollo::paintPages(QPagedPaintDevice& device)
 {
     // Laid out in screen pixels, as the measurements are, and scaled up to
     // the device's resolution; a pixel-sized font scales with the painter.
@@ -203,9 +246,19 @@ void Desarrollo::paintPages(QPagedPaintDevice& device) const
         paintStep(&painter, step, font, QPointF(0, top), width);
         top += height;
     }
+    // The plot after the working, on a page of its own when it does not fit.
+    if (plot() == nullptr)
+        return;
+    const qreal gap = 12;
+    const QSizeF plotSize(width, width * 0.75);
+    if (top > 0 && top + gap + plotSize.height() > pageHeight) {
+        device.newPage();
+        top = 0;
+    }
+    plot_->paint(painter, QRectF(QPointF(0, top + gap), plotSize), QSize(640, 480));
 }
 
-bool Desarrollo::exportPdf(const QString& path) const
+bool Desarrollo::exportPdf(const QString& path)
 {
     if (steps_.empty())
         return false;
@@ -225,26 +278,17 @@ void Desarrollo::askAndExportPdf()
         exportPdf(path);
 }
 
-// The print module sits beside the program in a build, and in the program's
-// library folder once installed.
 void Desarrollo::printWorking()
 {
-    using PaintPages = void (*)(QPagedPaintDevice&, const void*);
-    using PrintPages = bool (*)(QWidget*, PaintPages, const void*);
-    const QString here = QCoreApplication::applicationDirPath();
-    PrintPages print = nullptr;
-    for (const QString& folder : {here, here + QStringLiteral("/" TRX_PRINT_MODULE_DIR)}) {
-        QLibrary module(folder + QStringLiteral("/trx_printing"));
-        print = reinterpret_cast<PrintPages>(module.resolve("trxPrintPages"));
-        if (print != nullptr)
-            break;
-    }
+    using PaintPages = void (*)(QPagedPaintDevice&, void*);
+    using PrintPages = bool (*)(QWidget*, PaintPages, void*);
+    const auto print = reinterpret_cast<PrintPages>(programModuleFunction("trx_printing", "trxPrintPages"));
     if (print == nullptr) {
         QMessageBox::warning(this, tr("Imprimir"), tr("No se encuentra el módulo de impresión del programa."));
         return;
     }
-    const PaintPages paint = [](QPagedPaintDevice& device, const void* window) {
-        static_cast<const Desarrollo*>(window)->paintPages(device);
+    const PaintPages paint = [](QPagedPaintDevice& device, void* window) {
+        static_cast<Desarrollo*>(window)->paintPages(device);
     };
     print(this, paint, this);
 }

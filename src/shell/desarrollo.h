@@ -4,9 +4,10 @@
 // a textbook (formula_painter.h), one focusable step after another so that a
 // screen reader reads each sentence and its formula in words.  It copies the
 // whole working as plain text, LaTeX and MathML at once, prints it and
-// exports it to PDF.  When the last solve ended in a message, it says why
-// there is nothing to show instead.  Form1 builds it the first time it is
-// opened and feeds it every solve after that.
+// exports it to PDF.  A second tab plots the parabola (plot/plot_panel.h),
+// loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says
+// why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
+// that.
 
 #include "worked/derivation.h"
 
@@ -16,9 +17,11 @@
 #include <string>
 #include <vector>
 
+class PlotPanel;
 class QLabel;
 class QPagedPaintDevice;
 class QScrollArea;
+class QTabWidget;
 class QVBoxLayout;
 
 class Desarrollo : public QWidget {
@@ -31,18 +34,25 @@ public:
 
     const std::vector<trx::WorkedStep>& steps() const { return steps_; }
     void copyWorking();
-    bool exportPdf(const QString& path) const;
+    bool exportPdf(const QString& path);
+    // The plot to PNG, SVG or PDF after the suffix; false without a working.
+    bool exportPlot(const QString& path, const QSize& size);
 
 private:
     void printWorking();
     void askAndExportPdf();
-    void paintPages(QPagedPaintDevice& device) const;
+    void paintPages(QPagedPaintDevice& device);
     void clearSteps();
+    PlotPanel* plot();
 
     std::vector<trx::WorkedStep> steps_;
     QLabel* message_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
     QVBoxLayout* stepList_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    PlotPanel* plot_ = nullptr;          // null until first needed
+    std::array<std::string, 4> fields_;  // of the working shown
+    char separator_ = ',';
     std::vector<QWidget*> actions_;  // enabled only while there is a working
 };

@@ -8,10 +8,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-using PaintPages = void (*)(QPagedPaintDevice& device, const void* context);
+using PaintPages = void (*)(QPagedPaintDevice& device, void* context);
 
 // Asks for a printer and prints; false when the user cancels.
-extern "C" Q_DECL_EXPORT bool trxPrintPages(QWidget* owner, PaintPages paint, const void* context)
+extern "C" Q_DECL_EXPORT bool trxPrintPages(QWidget* owner, PaintPages paint, void* context)
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, owner);
