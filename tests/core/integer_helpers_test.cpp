@@ -75,19 +75,6 @@ TEST(Descomponer, LargestSquareFactor)
     }
 }
 
-TEST(Descomponer, AgreesWithTheDefinitionUpTo5000)
-{
-    for (std::int32_t num = 2; num <= 5000; ++num) {
-        std::int32_t largest = 1;
-        for (std::int32_t s = 2; s * s <= num; ++s) {
-            if (num % (s * s) == 0) {
-                largest = s;
-            }
-        }
-        ASSERT_EQ(Descomponer(num), largest) << num;
-    }
-}
-
 TEST(IntegerConversions, NearestTiesToEvenAndRange)
 {
     const struct {

@@ -23,7 +23,6 @@ TEST(ParseNumber, VerdictsAndValues)
     const ParseCase cases[] = {
         {"12,5", ',', 12.5},
         {"12.5", '.', 12.5},
-        {"12.5", ',', fails},
         {"12,5", '.', fails},
         {",5", ',', 0.5},
         {"5,", ',', 5.0},
@@ -35,35 +34,11 @@ TEST(ParseNumber, VerdictsAndValues)
         {"2,5e-3", ',', 2.5e-3},
         {"1E+2", ',', 100.0},
         {"+1,5E+1", ',', 15.0},
-        {"", ',', fails},
-        {"+", ',', fails},
-        {"-", ',', fails},
-        {",", ',', fails},
-        {"-,", ',', fails},
-        {"1E", ',', fails},
-        {"1E+", ',', fails},
-        {"E5", ',', fails},
-        {",E5", ',', fails},
-        {" 1", ',', fails},
-        {"1 ", ',', fails},
-        {"1,2,3", ',', fails},
-        {"1.000,5", ',', fails},
-        {"1E5,5", ',', fails},
-        {"1E2E3", ',', fails},
-        {"++1", ',', fails},
-        {"1e--5", ',', fails},
-        {"inf", ',', fails},
         {"-inf", '.', fails},
         {"nan", '.', fails},
         {"0x10", '.', fails},
-        {"1,5x", ',', fails},
         // The double range, both ends.
-        {"1E999", ',', fails},
-        {"-1E999", ',', fails},
-        {"1E-400", ',', fails},
-        {"2E-324", ',', fails},
         {"1,7976931348623157E308", ',', std::numeric_limits<double>::max()},
-        {"1,79769313486232E308", ',', fails},
         {"4,94065645841247E-324", ',', std::numeric_limits<double>::denorm_min()},
         {"0E-999", ',', 0.0},
     };
@@ -74,6 +49,18 @@ TEST(ParseNumber, VerdictsAndValues)
         if (parsed && *parsed == 0) {
             EXPECT_EQ(std::signbit(*parsed), std::signbit(*c.value)) << c.text;
         }
+    }
+}
+
+TEST(ParseNumber, RefusesWhatIsNoNumber)
+{
+    for (const char* text : {"12.5",  "",       "+",      "-",       ",",
+                             "-,",    "1E",     "1E+",    "E5",      ",E5",
+                             " 1",    "1 ",     "1,2,3",  "1.000,5", "1E5,5",
+                             "1E2E3", "++1",    "1e--5",  "inf",     "1,5x",
+                             "1E999", "-1E999", "1E-400", "2E-324",  "1,79769313486232E308"}) {
+        EXPECT_EQ(parseNumber(text, ','), std::nullopt) << text;
+        EXPECT_FALSE(isNumeric(text, ',')) << text;
     }
 }
 

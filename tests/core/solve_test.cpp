@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/number_text.h"
 #include "solver/solve.h"
 
 #include <gtest/gtest.h>
@@ -337,6 +338,11 @@ TEST(SolveFailures, NothingSolved)
         {{"1", "0", "0", "-1,7976931348623157E308"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},
         {{"1E-300", "-1E10", "0", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},  // solution 1
         {{"1", "0", "600000000", "0"}, true, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},    // 32-bit radicand
+        // Negating a < 0, or moving the right side, rounds a value next to the
+        // largest double past it: cancelled, and no field is left holding a
+        // text that is not a number (found by the solve fuzz target).
+        {{"-1E-300", "0", "1,7976931348623157E308", "0"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 0},
+        {{"-3241", "1,7976931348623151E308", "08", "7"}, false, SolveOutcome::Cancelled, ErrorCode::Overflow, 2},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.fields[0] + " | " + c.fields[1] + " | " + c.fields[2] + " | " + c.fields[3]);
@@ -344,6 +350,8 @@ TEST(SolveFailures, NothingSolved)
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.error, c.error);
         EXPECT_EQ(result.fieldWrites.size(), c.fieldWriteCount);
+        for (const auto& [field, text] : result.fieldWrites)
+            EXPECT_TRUE(isNumeric(text, ',')) << "field " << field << ": " << text;
         if (c.outcome != SolveOutcome::TwoRealRoots) {
             EXPECT_EQ(result.solution1, "");
             EXPECT_EQ(result.solution2, "");

@@ -3,6 +3,8 @@
 
 #include "window_harness.h"
 
+#include <QTemporaryFile>
+
 namespace {
 
 const QString kFailed = QStringLiteral("No se ha podido ejecutar la calculadora");
@@ -81,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, CalculatorLauncher, ::testing::ValuesIn(kCalcu
 TEST(RealLaunch, FailuresAreToldApart)
 {
     QtPlatform platform;
+    QTemporaryFile notAProgram;  // readable, not executable
+    ASSERT_TRUE(notAProgram.open());
     const std::pair<const char*, LaunchOutcome> cases[] = {
         {"/bin/true", LaunchOutcome::Started},
         {"\"/bin/true\" --ignored", LaunchOutcome::Started},
@@ -90,10 +94,10 @@ TEST(RealLaunch, FailuresAreToldApart)
         {"/no/such/folder/calc", LaunchOutcome::PathNotFound},
         {"", LaunchOutcome::TypeMismatch},
         {"\"\"", LaunchOutcome::TypeMismatch},
-        {"/etc/hostname", LaunchOutcome::OtherFailure},
     };
     for (const auto& [command, outcome] : cases)
         EXPECT_EQ(platform.launch(QString::fromUtf8(command)), outcome) << command;
+    EXPECT_EQ(platform.launch(notAProgram.fileName()), LaunchOutcome::OtherFailure);
 }
 
 TEST(AboutBox, NamesTheProgramItsVersionLicenceAndAddress)

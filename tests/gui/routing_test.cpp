@@ -68,9 +68,16 @@ const Command kDelete{focusFirstField, [](WindowHarness& w) {
                           EXPECT_TRUE(w.field(0)->text().isEmpty());
                           EXPECT_EQ(w.field(1)->text(), QStringLiteral("1"));
                       }};
-const Command kDeleteAll{focusFirstField, [](WindowHarness& w) {
+const Command kDeleteAll{[](WindowHarness& w) {
+                             focusFirstField(w);
+                             QApplication::clipboard()->setText(QStringLiteral("5"));
+                         },
+                         [](WindowHarness& w) {
                              for (int i = 0; i < 4; ++i)
                                  EXPECT_TRUE(w.field(i)->text().isEmpty()) << i;
+                             EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+                             w.openMenu(QStringLiteral("mnuEdi"));
+                             EXPECT_FALSE(w.action(QStringLiteral("mnuBorrarTodo"))->isEnabled());
                          }};
 const Command kSelect{focusFirstField,
                       [](WindowHarness& w) { EXPECT_EQ(w.field(0)->selectedText(), QStringLiteral("2")); }};
@@ -117,42 +124,25 @@ struct Route {
 };
 
 const Route kRoutes[] = {
-    {Road::Item, "mnuCalcular", {}, kSolve},
-    {Road::Shortcut, "mnuCalcular", Qt::Key_F5, kSolve},
     {Road::ToolbarKey, "Eje", {}, kSolve},
     {Road::Item, "mnuSalir2", {}, kExit},
-    {Road::Shortcut, "mnuSalir2", Qt::CTRL | Qt::Key_S, kExit},
     {Road::Item, "mnuSalir", {}, kExit},
     {Road::Item, "mnuDeshacer", {}, kUndo},
-    {Road::Shortcut, "mnuDeshacer", Qt::CTRL | Qt::Key_Z, kUndo},
     {Road::ToolbarKey, "Des", {}, kUndo},
-    {Road::Item, "mnuCortar", {}, kCut},
-    {Road::Shortcut, "mnuCortar", Qt::CTRL | Qt::Key_X, kCut},
     {Road::ToolbarKey, "Cor", {}, kCut},
-    {Road::Item, "mnuCopiar", {}, kCopy},
     {Road::Shortcut, "mnuCopiar", Qt::CTRL | Qt::Key_C, kCopy},
     {Road::ToolbarKey, "Cop", {}, kCopy},
-    {Road::Item, "mnuPegar", {}, kPaste},
-    {Road::Shortcut, "mnuPegar", Qt::CTRL | Qt::Key_V, kPaste},
     {Road::ToolbarKey, "Peg", {}, kPaste},
     {Road::Item, "mnuBorrar1", {}, kDelete},
-    {Road::Shortcut, "mnuBorrar1", Qt::Key_F4, kDelete},
     {Road::ToolbarKey, "Bor", {}, kDelete},
-    {Road::Item, "mnuBorrarTodo", {}, kDeleteAll},
-    {Road::Shortcut, "mnuBorrarTodo", Qt::CTRL | Qt::Key_F4, kDeleteAll},
     {Road::ToolbarKey, "BoTo", {}, kDeleteAll},
-    {Road::Item, "mnuBorrar", {}, kDeleteAll},
     {Road::Item, "mnuseleccionar", {}, kSelect},
     {Road::Item, "mnuPorpi", {}, kTimesPi},
-    {Road::Shortcut, "mnuPorpi", Qt::CTRL | Qt::Key_F1, kTimesPi},
     {Road::Item, "mnuDivipi", {}, kOverPi},
     {Road::Shortcut, "mnuDivipi", Qt::CTRL | Qt::Key_F2, kOverPi},
     {Road::Item, "mnuEleva2", {}, kSquare},
-    {Road::Shortcut, "mnuEleva2", Qt::SHIFT | Qt::Key_F2, kSquare},
     {Road::Item, "mnuElevar", {}, kPower},
-    {Road::Shortcut, "mnuElevar", Qt::SHIFT | Qt::Key_F3, kPower},
     {Road::Item, "mnuInvertir", {}, kReciprocal},
-    {Road::Shortcut, "mnuInvertir", Qt::CTRL | Qt::Key_I, kReciprocal},
     {Road::Item, "mnuCentrar1", {}, kCentre},
     {Road::Shortcut, "mnuCentrar1", Qt::Key_F3, kCentre},
     {Road::ToolbarKey, "Cen", {}, kCentre},
@@ -161,22 +151,17 @@ const Route kRoutes[] = {
     {Road::Shortcut, "mnuCalcu1", Qt::Key_F6, kCalculator},
     {Road::ToolbarKey, "Cal", {}, kCalculator},
     {Road::Item, "mnuCalcu", {}, kCalculator},
-    {Road::Item, "mnuNota", {}, option("mnuNota", "Not")},
-    {Road::Shortcut, "mnuNota", Qt::Key_F7, option("mnuNota", "Not")},
     {Road::ToolbarKey, "Not", {}, option("mnuNota", "Not")},
     {Road::Item, "mnuVisible1", {}, option("mnuVisible", "Sie")},
-    {Road::Shortcut, "mnuVisible1", Qt::Key_F8, option("mnuVisible", "Sie")},
     {Road::ToolbarKey, "Sie", {}, option("mnuVisible", "Sie")},
     {Road::Item, "mnuVisible", {}, option("mnuVisible1", "Sie")},
     {Road::Item, "mnuIgualacero", {}, option("mnuIgualacero", "Si=0")},
-    {Road::Shortcut, "mnuIgualacero", Qt::Key_F9, option("mnuIgualacero", "Si=0")},
     {Road::ToolbarKey, "Si=0", {}, option("mnuIgualacero", "Si=0")},
     {Road::Item, "mnusimpli", {}, option("mnusimpli", "Sim")},
     {Road::Shortcut, "mnusimpli", Qt::Key_F11, option("mnusimpli", "Sim")},
     {Road::ToolbarKey, "Sim", {}, option("mnusimpli", "Sim")},
     {Road::Item, "mnuAvanzado", {}, option("mnuAvanzado", "Ava")},
     {Road::ToolbarKey, "Ava", {}, option("mnuAvanzado", "Ava")},
-    {Road::Item, "mnuAcerca", {}, kAbout},
     {Road::ToolbarKey, "Ace", {}, kAbout},
 };
 
@@ -229,21 +214,17 @@ TEST(Routing, ButtonsAndLabels)
     QTest::mouseClick(window.find<QWidget>(QStringLiteral("CmdCal")), Qt::LeftButton);
     kSolve.check(window);
     // A button's access key presses it visibly: the click comes a moment later.
+    window.box(QStringLiteral("Label4"))->clear();
+    QTest::keyClick(&window.form, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.text(QStringLiteral("Label4")).isEmpty(); }));
+    kSolve.check(window);
     QTest::keyClick(&window.form, Qt::Key_S, Qt::AltModifier);
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.platform.messages.empty(); }));
     kExit.check(window);
 
     QTest::mouseClick(window.label(QStringLiteral("Label1")), Qt::LeftButton);
     EXPECT_EQ(window.platform.openedAddresses, std::vector<QString>{Form1::kProjectAddress});
     EXPECT_EQ(window.label(QStringLiteral("Label1"))->text(), Form1::kProjectAddress);
-}
-
-TEST(Routing, AltCSolves)
-{
-    WindowHarness window;
-    QTest::keyClick(&window.form, Qt::Key_C, Qt::AltModifier);
-    QTest::qWait(200);
-    kSolve.check(window);
 }
 
 TEST(Routing, KeysAreComparedExactly)
@@ -288,17 +269,6 @@ TEST(TaskMenu, OpensOnRightPressOverBackgroundAndPanels)
         EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.box(QLatin1String(field)), Qt::RightButton); }), nullptr)
             << field;
 }
-
-TEST(TaskMenu, NeverInTheMenuBar)
-{
-    WindowHarness window;
-    for (QAction* top : window.form.menuBar()->actions())
-        EXPECT_NE(top->objectName(), QStringLiteral("mnuTarea"));
-}
-
-}  // namespace
-
-namespace {
 
 TEST(Keyboard, LabelsThatActOnClickHaveKeysToo)
 {
