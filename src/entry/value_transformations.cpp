@@ -56,6 +56,8 @@ void Form1::transformFocused(double (*operation)(double))
     QLineEdit* box = focusedTextBox();
     if (box == nullptr)
         return TratarError(trx::ErrorCode::NotSupported);
+    if (box->isReadOnly())
+        return;  // a result stays as the solve wrote it
     try {
         const double value = trx::numberValue(box->text().toStdString(), SeparadorDecimal);
         box->setText(QString::fromStdString(trx::editableNumberText(operation(value), SeparadorDecimal)));
@@ -93,8 +95,10 @@ void Form1::mnuEleva2_Click()
 void Form1::mnuElevar_Click()
 {
     const QString stored = setting("Elev", QStringLiteral("3"));
+    const QString separatorName =
+        SeparadorDecimal == ',' ? QStringLiteral("la COMA (,)") : QStringLiteral("el PUNTO (.)");
     const QString answer = platform_->inputBox(
-        this, QStringLiteral("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)"),
+        this, QStringLiteral("Por favor introduzca un valor.\r\nPara introducir un valor decimal use ") + separatorName,
         QStringLiteral("Atención"), stored);
     const std::optional<double> exponent = trx::parseNumber(answer.toStdString(), SeparadorDecimal);
     if (!exponent) {

@@ -31,16 +31,54 @@ void TextBox::keyReleaseEvent(QKeyEvent* event)
     emit keyReleased();
 }
 
+// Opening a menu (by the mouse or by Alt and a letter), a message box or
+// another window takes the focus away from the box and gives it back without
+// the user moving between controls; the box keeps its caret and selection,
+// and the window hears nothing.
+bool TextBox::movesBetweenControls(const QFocusEvent& event)
+{
+    switch (event.reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void TextBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    emit focusGained();
+    if (movesBetweenControls(*event))
+        emit focusGained();
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event)
 {
+    // The line edit drops its selection when the menu bar takes the focus,
+    // but the menu that opens acts on that selection: keep it.
+    const int start = selectionStart();
+    const int length = static_cast<int>(selectedText().size());
+    const bool caretAtStart = cursorPosition() == start;
     QLineEdit::focusOutEvent(event);
-    emit focusLost();
+    if (event->reason() == Qt::MenuBarFocusReason && length > 0)
+        caretAtStart ? setSelection(start + length, -length) : setSelection(start, length);
+    if (movesBetweenControls(*event))
+        emit focusLost();
+}
+
+// Text that an input method commits is typed, one character at a time,
+// through the same filter as the keyboard's.
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!keyFilter)
+        return QLineEdit::inputMethodEvent(event);
+    for (const QChar typed : event->commitString()) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(typed));
+        keyPressEvent(&key);
+    }
+    event->accept();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)

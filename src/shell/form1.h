@@ -89,6 +89,7 @@ private:
     void createConnections();
     void connectCommand(QAction* item, void (Form1::*command)());
     void showTaskMenu(Qt::MouseButton button);
+    void showResultStart(TextBox* result);
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const QString& key) const;
     int px(int twips) const;
@@ -131,7 +132,7 @@ private:
     void mnuEdi_Click();
     void mnuOpci_Click();
     QLineEdit* focusedTextBox() const;
-    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection);
+    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection, bool changesText);
     void transformFocused(double (*operation)(double));
     void transformActive(double (*operation)(double));
 
@@ -151,6 +152,7 @@ private:
 
     // Window placement and the status bar.
     int toTwips(int pixels) const;
+    QPoint centredPosition() const;
     void StatusBar1_PanelClick(int panel);
 
     // Display options.

@@ -5,13 +5,28 @@
 #include "shell/status_bar.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QScreen>
 
+#include <algorithm>
+
 int Form1::toTwips(int pixels) const
 {
     return pixels * 1440 / dpi_;
+}
+
+// Where the window opens when no stored place is usable: centred on the
+// screen that holds the mouse pointer, whole, with its title bar on it.
+QPoint Form1::centredPosition() const
+{
+    const QScreen* pointerScreen = QGuiApplication::screenAt(QCursor::pos());
+    const QRect area = (pointerScreen != nullptr ? pointerScreen : screen())->availableGeometry();
+    const QSize size = frameGeometry().size();
+    return {std::max(area.left(), area.center().x() - size.width() / 2),
+            std::max(area.top(), area.center().y() - size.height() / 2)};
 }
 
 void Form1::mnuCentrar_Click()

@@ -107,19 +107,18 @@ void Form1::RestaurarCoeficientes()
         Text1[3]->setText(QStringLiteral("0"));
 }
 
-// The stored top-left corner, in twips; by default the centre of the screen.
+// The stored top-left corner, in twips; by default the window is centred.
 // A corner that would leave the window outside every screen (a monitor since
 // removed, a damaged store) counts as missing.
 void Form1::restorePosition()
 {
-    const QRect screenArea = screen()->geometry();
     const auto stored = [this](const char* key) -> std::optional<int> {
         const std::optional<double> twips = trx::parseNumber(setting(key, QString()).toStdString(), SeparadorDecimal);
         if (!twips || std::abs(*twips) > 1e9)
             return std::nullopt;
         return px(static_cast<int>(*twips));
     };
-    const QPoint centre(screenArea.x() + screenArea.width() / 2, screenArea.y() + screenArea.height() / 2);
+    const QPoint centre = centredPosition();
     QPoint corner(stored("lft").value_or(centre.x()), stored("tp").value_or(centre.y()));
 
     const QRect window(corner, frameGeometry().size());
