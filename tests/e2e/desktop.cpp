@@ -131,20 +131,25 @@ Session::Session(const QStringList& environment, const QString& storedSettings)
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program_.start(QStringLiteral(TRX_PROGRAM), {});
 
-    const QString pid = QString::number(program_.processId());
-    EXPECT_TRUE(waitFor([this, &pid] {
-        window_ = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                  QStringLiteral("--pid"), pid, QStringLiteral("--name"),
-                                                  QStringLiteral("^Trinomix v")});
-        return !window_.isEmpty() && !window_.contains(QLatin1Char('\n'));
-    })) << "no window";
-    EXPECT_TRUE(waitFor([this] { return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window_; }))
+    EXPECT_TRUE(waitFor([this] { return !window().isEmpty(); })) << "no window";
+    EXPECT_TRUE(waitFor([this] { return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window(); }))
         << "the window never became active";
+}
+
+// Looked up each time: keeping the window above the others makes Qt create
+// a new one.
+QString Session::window() const
+{
+    const QString found = run(QStringLiteral("xdotool"),
+                              {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                               QStringLiteral("--pid"), QString::number(program_.processId()), QStringLiteral("--name"),
+                               QStringLiteral("^Trinomix v")});
+    return found.contains(QLatin1Char('\n')) ? QString() : found;
 }
 
 Session::~Session()
 {
-    if (running()) {
+    if (program_.state() != QProcess::NotRunning) {
         program_.kill();
         program_.waitForFinished();
     }
@@ -196,7 +201,8 @@ void Session::keys(const QString& keysyms)
 void Session::click(const QString& control, int button)
 {
     const QPoint centre = centreOf(control);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(centre.x()),
+    // The server handles the move before the press, so the press lands there.
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(centre.x()),
                                     QString::number(centre.y()), QStringLiteral("click"), QString::number(button)});
 }
 
@@ -204,7 +210,7 @@ void Session::click(const QString& control, int button)
 // is off by the window manager's title bar.
 QRect Session::clientArea() const
 {
-    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window_});
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window()});
     const auto number = [&info](const char* label) {
         static const QString pattern = QStringLiteral("%1:\\s*(-?\\d+)");
         return QRegularExpression(pattern.arg(QLatin1String(label))).match(info).captured(1).toInt();
@@ -220,12 +226,14 @@ QPoint Session::centreOf(const QString& control) const
     return {client.x() + px(place.left + place.width / 2), client.y() + menuBar + px(place.top + place.height / 2)};
 }
 
+QString Session::activeTitle() const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")});
+}
+
 bool Session::waitForActive(const QString& title)
 {
-    return waitFor([&title] {
-        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")})
-            .startsWith(title);
-    });
+    return waitFor([this, &title] { return activeTitle().startsWith(title); });
 }
 
 void Session::setClipboard(const QString& text)
@@ -251,18 +259,32 @@ QString Session::quit()
     keys(QStringLiteral("Return"));
     if (!program_.waitForFinished(15000))
         return QStringLiteral("still running after Sí");
+    return storedFields().join(QLatin1Char('|'));
+}
+
+QStringList Session::storedFields() const
+{
     QSettings store(config_.filePath(QStringLiteral("Trx/Trx.ini")), QSettings::IniFormat);
     QStringList values;
     for (const char* key : {"val1", "val2", "val3", "val4"})
         values << store.value(QStringLiteral("Valors/") + QLatin1String(key)).toString();
-    return values.join(QLatin1Char('|'));
+    return values;
+}
+
+int Session::visibleWindows() const
+{
+    return static_cast<int>(run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                            QStringLiteral("--pid"),
+                                                            QString::number(program_.processId())})
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                .size());
 }
 
 QRect Session::frame() const
 {
     // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
     const QStringList extents =
-        run(QStringLiteral("xprop"), {QStringLiteral("-id"), window_, QStringLiteral("_NET_FRAME_EXTENTS")})
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), window(), QStringLiteral("_NET_FRAME_EXTENTS")})
             .section(QLatin1Char('='), 1)
             .split(QLatin1Char(','));
     if (extents.size() != 4)
@@ -270,15 +292,6 @@ QRect Session::frame() const
     return clientArea().adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
 }
 
-bool Session::running() const
-{
-    return program_.state() != QProcess::NotRunning;
-}
-
-QString Session::windowTitle() const
-{
-    return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window_});
-}
 
 int main(int argc, char* argv[])
 {

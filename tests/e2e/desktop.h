@@ -45,22 +45,26 @@ public:
     QString play(const QString& steps);
     void keys(const QString& keysyms);
     void click(const QString& control, int button = 1);
-    bool waitForActive(const QString& title);
+    bool waitForActive(const QString& title);  // the title's beginning
     void setClipboard(const QString& text);
     QString clipboard();
 
     // Salir, then Sí: the stored coefficients "a|b|c|d", or an explanation
     // when the process did not end.
     QString quit();
+    // What the last Salir stored for the four coefficients.
+    QStringList storedFields() const;
+    // The program's windows on the screen: the main window, and any box or
+    // menu that is open.
+    int visibleWindows() const;
     QRect frame() const;  // the window with its frame, in screen pixels
-    bool running() const;
-    QString windowTitle() const;
+    QString activeTitle() const;
 
 private:
+    QString window() const;
     QRect clientArea() const;
     QPoint centreOf(const QString& control) const;
 
     QTemporaryDir config_;
     QProcess program_;
-    QString window_;
 };

@@ -98,3 +98,40 @@ INSTANTIATE_TEST_SUITE_P(Desktop, FirstMinute, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Where the window opens: centred and whole when nothing usable is stored,
+// where it was left otherwise.  The screen is 1280 by 800 pixels; a stored
+// corner is in the layout's units, 15 to the pixel.
+struct PlacementCase {
+    const char* name;
+    const char* stored;
+    QPoint corner;  // of the frame; (-1, -1) for centred
+};
+
+const PlacementCase kPlacements[] = {
+    {"NothingStored", "", {-1, -1}},
+    {"StoredOnTheScreen", "[Valors]\nlft=1500\ntp=1500\n", {100, 100}},
+    {"StoredOffEveryScreen", "[Valors]\nlft=-900000\ntp=4000000\n", {-1, -1}},
+};
+
+void PrintTo(const PlacementCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class Placement : public ::testing::TestWithParam<PlacementCase> { };
+
+TEST_P(Placement, WholeWindowOnTheScreen)
+{
+    const PlacementCase& c = GetParam();
+    Session session({}, QString::fromUtf8(c.stored));
+    const QRect frame = session.frame();
+    EXPECT_TRUE(QRect(0, 0, 1280, 800).contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width();
+    if (c.corner.x() < 0)
+        EXPECT_LE((frame.center() - QPoint(640, 400)).manhattanLength(), 40);
+    else
+        EXPECT_EQ(frame.topLeft(), c.corner);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, Placement, ::testing::ValuesIn(kPlacements),
+                         [](const auto& info) { return std::string(info.param.name); });

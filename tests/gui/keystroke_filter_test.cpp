@@ -134,7 +134,9 @@ TEST(KeystrokeFilter, SolutionCopiesTakeNoKeys)
     }
 }
 
-TEST(KeystrokeFilter, PointLocaleTypesThePoint)
+// The messages name the separator in use, in the range of numbers and in
+// the power's prompt alike.
+TEST(KeystrokeFilter, PointLocaleTypesAndNamesThePoint)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     {
@@ -144,6 +146,12 @@ TEST(KeystrokeFilter, PointLocaleTypesThePoint)
         window.keys(0, QStringLiteral(","));
         EXPECT_EQ(window.platform.messageTexts(),
                   QStringList{QStringLiteral("¡¡No puede introducir un separador decimal(.)!!")});
+        window.type(2, QStringLiteral("-"));
+        window.clickSolve();
+        EXPECT_TRUE(window.platform.messageTexts().last().contains(
+            QStringLiteral("-1.79769313486232E308 a -4.94065645841247E-324")));
+        window.action(QStringLiteral("mnuElevar"))->trigger();
+        EXPECT_TRUE(window.platform.prompts.at(0).prompt.endsWith(QStringLiteral("use el PUNTO (.)")));
     }
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 }
