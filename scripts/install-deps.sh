@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
   desktop-file-utils appstream fonts-liberation2  # validating the desktop files; the look of the screenshot
+  xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
   "$@"
 )
 

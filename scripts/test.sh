@@ -2,8 +2,9 @@
 # Installs what is missing, then builds and runs every test three ways: the
 # normal build with warnings as errors, the build with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any report fails its test), and a short run of
-# each fuzz target over its seed corpus.  The window tests run offscreen: no
-# display is needed.  The last line counts the tests of all three runs.
+# each fuzz target over its seed corpus.  No display is needed: the window
+# tests run offscreen, and the end-to-end tests (normal build only) start
+# their own Xvfb.  The last line counts the tests of all three runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -55,22 +55,6 @@ TEST(EditMenu, FocusOnAButtonDisablesTheFieldItems)
     EXPECT_TRUE(window.action(QStringLiteral("mnuInvertir"))->isEnabled());
 }
 
-TEST(EditCommands, CopyAndCutTakeTheWholeTextWhenNothingIsSelected)
-{
-    WindowHarness window;
-    window.type(0, QStringLiteral("12"));
-    window.press(0, Qt::Key_End);
-    window.action(QStringLiteral("mnuCopiar"))->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
-    EXPECT_EQ(window.field(0)->selectedText(), QStringLiteral("12"));
-
-    window.type(1, QStringLiteral("34"));
-    window.press(1, Qt::Key_End);
-    window.action(QStringLiteral("Cor"))->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("34"));
-    EXPECT_TRUE(window.field(1)->text().isEmpty());
-}
-
 TEST(EditCommands, DeleteAllEmptiesFieldsAndClipboard)
 {
     WindowHarness window;

@@ -121,6 +121,19 @@ TEST(KeystrokeFilter, SeparatorBeforeTheNumberBecomesZeroSeparator)
     EXPECT_EQ(window.field(0)->cursorPosition(), 3);
 }
 
+// Text that an input method commits is typed through the filter; dropped
+// text is not taken at all.
+TEST(KeystrokeFilter, InputMethodTextIsFilteredAndDropsRefused)
+{
+    WindowHarness window;
+    window.type(0, QStringLiteral("3"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("x7q"));
+    QCoreApplication::sendEvent(window.field(0), &commit);
+    EXPECT_EQ(window.field(0)->text(), QStringLiteral("37"));
+    EXPECT_FALSE(window.field(0)->acceptDrops());
+}
+
 TEST(KeystrokeFilter, SolutionCopiesTakeNoKeys)
 {
     WindowHarness window;
