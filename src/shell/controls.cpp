@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+
 bool TextBox::event(QEvent* event)
 {
     // A line edit claims Ctrl+Z/X/C/V and friends before the window's
@@ -33,25 +34,21 @@ void TextBox::keyReleaseEvent(QKeyEvent* event)
 
 // Opening a menu (by the mouse or by Alt and a letter), a message box or
 // another window takes the focus away from the box and gives it back without
-// the user moving between controls; the box keeps its caret and selection,
-// and the window hears nothing.
-bool TextBox::movesBetweenControls(const QFocusEvent& event)
-{
-    switch (event.reason()) {
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-    case Qt::ActiveWindowFocusReason:
-        return false;
-    default:
-        return true;
-    }
-}
+// the user moving between controls: the box keeps its caret and selection,
+// and the window hears nothing.  A box that was given the focus while the
+// window was inactive receives it with such a reason too, and does count.
+QPointer<TextBox> TextBox::holder_;
 
 void TextBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (movesBetweenControls(*event))
-        emit focusGained();
+    const bool returning = isTransientReason(event->reason()) && holder_ == this;
+    if (returning)
+        return;
+    if (holder_ != nullptr && holder_ != this && holder_->window() == window())
+        emit holder_->focusLost();  // its loss was put off while the window was inactive
+    holder_ = this;
+    emit focusGained();
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event)
@@ -64,8 +61,15 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (event->reason() == Qt::MenuBarFocusReason && length > 0)
         caretAtStart ? setSelection(start + length, -length) : setSelection(start, length);
-    if (movesBetweenControls(*event))
-        emit focusLost();
+    if (isTransientReason(event->reason()) || holder_ != this)
+        return;
+    holder_ = nullptr;
+    emit focusLost();
+}
+
+bool TextBox::isTransientReason(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 // Text that an input method commits is typed, one character at a time,

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <functional>
 
@@ -37,7 +38,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    static bool movesBetweenControls(const QFocusEvent& event);
+    static bool isTransientReason(Qt::FocusReason reason);
+    static QPointer<TextBox> holder_;  // the box the user last moved the focus to
 };
 
 class ClickLabel : public QLabel {
