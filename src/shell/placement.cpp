@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -47,13 +48,13 @@ void Form1::mnuVisible_Click()
     mnuVisible1->setChecked(!mnuVisible1->isChecked());
     toolbarButton(QStringLiteral("Sie"))->setChecked(mnuVisible1->isChecked());
 
-    // Changing the flag recreates the native window: put it back where it was.
-    const QPoint corner = pos();
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, mnuVisible->isChecked());
-    move(corner);
-    if (shown)
-        show();
+    // setWindowFlag() would hide the window and build a new native one: keys
+    // typed meanwhile are lost, and a box closed while the old window is gone
+    // counts as the last window closed, which ends the program.  The window
+    // system moves the shown window to the other band instead.
+    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, mnuVisible->isChecked()));
+    if (QWindow* native = windowHandle())
+        native->setFlags(windowFlags());
 }
 
 void Form1::StatusBar1_PanelClick(int panel)
