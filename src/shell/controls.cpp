@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-
 bool TextBox::event(QEvent* event)
 {
     // A line edit claims Ctrl+Z/X/C/V and friends before the window's

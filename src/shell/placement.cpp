@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
 #include <QWindow>

@@ -83,9 +83,10 @@ void Desktop::SetUp()
 {
     // Xvfb picks a free display and writes its number on the descriptor.
     xvfb = std::make_unique<QProcess>();
-    xvfb->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                         QStringLiteral("0"), QStringLiteral("1280x800x24"),
-                                         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    xvfb->start(QStringLiteral("Xvfb"),
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                 QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                 QStringLiteral("-noreset")});
     ASSERT_TRUE(waitFor([] {
         xvfb->waitForReadyRead(100);
         return xvfb->canReadLine();
@@ -132,8 +133,9 @@ Session::Session(const QStringList& environment, const QString& storedSettings)
     program_.start(QStringLiteral(TRX_PROGRAM), {});
 
     EXPECT_TRUE(waitFor([this] { return !window().isEmpty(); })) << "no window";
-    EXPECT_TRUE(waitFor([this] { return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window(); }))
-        << "the window never became active";
+    EXPECT_TRUE(waitFor([this] {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window();
+    })) << "the window never became active";
 }
 
 // Looked up each time: keeping the window above the others makes Qt create
@@ -240,15 +242,16 @@ void Session::setClipboard(const QString& text)
 {
     // xclip keeps the selection from a process of its own until another
     // client takes it; its output goes nowhere, so nobody waits for it.
-    run(QStringLiteral("sh"), {QStringLiteral("-c"),
-                               QStringLiteral("printf %s \"$1\" | xclip -selection clipboard -i >/dev/null 2>&1"),
-                               QStringLiteral("sh"), text});
+    run(QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("printf %s \"$1\" | xclip -selection clipboard -i >/dev/null 2>&1"),
+         QStringLiteral("sh"), text});
     EXPECT_TRUE(waitFor([this, &text] { return clipboard() == text; }));
 }
 
 QString Session::clipboard()
 {
-    return run(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+    return run(QStringLiteral("xclip"),
+               {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
 }
 
 QString Session::quit()
@@ -273,11 +276,11 @@ QStringList Session::storedFields() const
 
 int Session::visibleWindows() const
 {
-    return static_cast<int>(run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                            QStringLiteral("--pid"),
-                                                            QString::number(program_.processId())})
-                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-                                .size());
+    return static_cast<int>(
+        run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--pid"), QString::number(program_.processId())})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size());
 }
 
 QRect Session::frame() const
@@ -291,7 +294,6 @@ QRect Session::frame() const
         return {};
     return clientArea().adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
 }
-
 
 int main(int argc, char* argv[])
 {

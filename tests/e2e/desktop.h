@@ -28,7 +28,6 @@ QString run(const QString& program, const QStringList& arguments);
 // Polls `done` until it holds or `timeoutMs` has passed; whether it held.
 bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
 
-
 class Session {
 public:
     // `environment` adds or overrides variables ("LANG=en_US.UTF-8"); a

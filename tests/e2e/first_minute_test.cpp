@@ -71,14 +71,16 @@ const Case kCases[] = {
      "0,136363636363636+ i0,404008837150709 ; 11|-3|2|0"},
     {"ZeroLeadingCoefficient", "0 F5 @box:Error Return", "0|1|0|0"},
     // Result boxes are read-only: only Copiar works there.
-    {"ResultBoxRefusesPasteAndDelete",
-     "1 Tab minus 3 Tab 2 F5 Tab Tab Tab Tab Tab Tab @clip:7 ctrl+v F4 ctrl+x @copy", "2,00E+00 ; 1|-3|2|0"},
+    {"ResultBoxRefusesPasteAndDelete", "1 Tab minus 3 Tab 2 F5 Tab Tab Tab Tab Tab Tab @clip:7 ctrl+v F4 ctrl+x @copy",
+     "2,00E+00 ; 1|-3|2|0"},
     // The exit question answered No, then Esc asks again.
-    {"ExitDeclinedThenEscape", "ctrl+s @box:Salir Escape @box:Trinomix Escape @box:Salir Escape @box:Trinomix 3", "3|1|0|0"},
+    {"ExitDeclinedThenEscape", "ctrl+s @box:Salir Escape @box:Trinomix Escape @box:Salir Escape @box:Trinomix 3",
+     "3|1|0|0"},
     // Keeping the window on top loses no key, and leaves the program to end
     // only by Salir.
     {"KeysRightAfterOnTop", "F8 5 F8 6", "56|1|0|0"},
-    {"ExitAfterOnTopAndErrors", "F8 5 minus @box:Error Return alt+q F8 F12 2 shift+F3 @box:Atención Escape @box:Error Return", "5|1|0|0"},
+    {"ExitAfterOnTopAndErrors",
+     "F8 5 minus @box:Error Return alt+q F8 F12 2 shift+F3 @box:Atención Escape @box:Error Return", "52|1|0|0"},
 };
 
 void PrintTo(const Case& c, std::ostream* out)
