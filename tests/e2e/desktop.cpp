@@ -203,6 +203,8 @@ void Session::keys(const QString& keysyms)
 void Session::click(const QString& control, int button)
 {
     const QPoint centre = centreOf(control);
+    if (centre.isNull())
+        return;  // no window to aim at: a press elsewhere could hit a title bar
     // The server handles the move before the press, so the press lands there.
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(centre.x()),
                                     QString::number(centre.y()), QStringLiteral("click"), QString::number(button)});
@@ -223,6 +225,8 @@ QRect Session::clientArea() const
 QPoint Session::centreOf(const QString& control) const
 {
     const QRect client = clientArea();
+    if (client.isEmpty())
+        return {};
     const int menuBar = client.height() - kClientHeightPx;
     const Place& place = kPlaces.at(control);
     return {client.x() + px(place.left + place.width / 2), client.y() + menuBar + px(place.top + place.height / 2)};
