@@ -8,6 +8,7 @@
 #include "solver/number_text.h"
 #include "solver/run_time_error.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -142,6 +143,16 @@ void Form1::Form_Activate()
 {
     Text1[0]->setFocus();
     Text1[0]->selectAll();
+}
+
+// The program lives as long as its window: it ends when the window closes,
+// by Salir or by the frame, and not when Qt judges some other closing
+// window (a box, a menu) to be the last one.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
 }
 
 void Form1::CmdSal_Click()
