@@ -60,8 +60,7 @@ QString backToTheWindow(Session& session)
 
 TEST(RandomSession, FieldsStayNumbersAndTheProgramEnds)
 {
-    const unsigned seed =
-        qEnvironmentVariableIsSet("TRX_E2E_SEED") ? qEnvironmentVariableIntValue("TRX_E2E_SEED") : 3;
+    const unsigned seed = qEnvironmentVariableIsSet("TRX_E2E_SEED") ? qEnvironmentVariableIntValue("TRX_E2E_SEED") : 3;
     std::mt19937 random(seed);
     Session session;
     for (int events = 0; events < kEvents;) {
