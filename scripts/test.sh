@@ -6,9 +6,10 @@
 # (what a Wayland-only system, macOS or Windows builds), the build with
 # AddressSanitizer and UndefinedBehaviorSanitizer (any report fails its
 # test), and a short run of each fuzz target over its seed corpus; last, it
-# builds the Debian package and checks it with lintian.  The window tests
-# run offscreen: no display is needed.  The last line counts the tests of
-# all the runs.
+# builds the Debian package and checks it with lintian.  No display is
+# needed: the window tests run offscreen, and the end-to-end tests (normal
+# build only) start their own Xvfb.  The last line counts the tests of all
+# the runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test package

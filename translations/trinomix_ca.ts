@@ -608,12 +608,6 @@ Se procede a reparar el texto.</source>
 Es repararà el text.</translation>
     </message>
     <message>
-        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
-Compruebe que el número está entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para valores positivos.</source>
-        <translation>El text numèric %1 no és vàlid. Pot ser que hi hagi un o més caràcters no vàlids al quadre de text.<byte value="xd"/>
-Comproveu que el nombre està entre -1,79769313486232E308 i -4,94065645841247E-324 per a valors negatius i entre 4,94065645841247E-324 i 1,79769313486232E308 per a valors positius.</translation>
-    </message>
-    <message>
         <source>Error: No se puede continuar con la operación</source>
         <translation>Error: no es pot continuar l&apos;operació</translation>
     </message>
@@ -662,6 +656,18 @@ Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</
         <translation>No s&apos;ha pogut desar la configuració al fitxer<byte value="xd"/>
 %1<byte value="xd"/>
 Comproveu que es pot escriure a la carpeta i que queda espai al disc.</translation>
+    </message>
+    <message>
+        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
+Compruebe que el número está entre los intervalos -%2 a -%3 para valores negativos y de %3 a %2 para valores positivos.</source>
+        <translation>El text numèric %1 no és vàlid. Aquest error pot ser degut a un o més caràcters no vàlids al quadre de text.<byte value="xd"/>
+Comproveu que el nombre és entre -%2 i -%3 per als valors negatius i entre %3 i %2 per als valors positius.</translation>
+    </message>
+    <message>
+        <source>Por favor introduzca un valor.<byte value="xd"/>
+Para introducir un valor decimal use el PUNTO (.)</source>
+        <translation>Introduïu un valor.<byte value="xd"/>
+Per introduir un valor decimal feu servir el PUNT (.)</translation>
     </message>
 </context>
 <context>

@@ -608,12 +608,6 @@ Se procede a reparar el texto.</source>
 The text will be repaired.</translation>
     </message>
     <message>
-        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
-Compruebe que el número está entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para valores positivos.</source>
-        <translation>Number text %1 is not valid. The text box may hold one or more characters that are not valid.<byte value="xd"/>
-Check that the number lies between -1,79769313486232E308 and -4,94065645841247E-324 for negative values and between 4,94065645841247E-324 and 1,79769313486232E308 for positive values.</translation>
-    </message>
-    <message>
         <source>Error: No se puede continuar con la operación</source>
         <translation>Error: the operation cannot continue</translation>
     </message>
@@ -662,6 +656,18 @@ Compruebe que se puede escribir en su carpeta y que queda espacio en el disco.</
         <translation>The settings could not be saved to the file<byte value="xd"/>
 %1<byte value="xd"/>
 Check that its folder can be written to and that there is space left on the disk.</translation>
+    </message>
+    <message>
+        <source>Texto numérico %1 no válido. Este error puede deberse a que hay uno o más caracteres no válidos en el cuadro de texto.<byte value="xd"/>
+Compruebe que el número está entre los intervalos -%2 a -%3 para valores negativos y de %3 a %2 para valores positivos.</source>
+        <translation>Numeric text %1 is not valid. This error may be caused by one or more invalid characters in the text box.<byte value="xd"/>
+Check that the number lies between -%2 and -%3 for negative values and between %3 and %2 for positive values.</translation>
+    </message>
+    <message>
+        <source>Por favor introduzca un valor.<byte value="xd"/>
+Para introducir un valor decimal use el PUNTO (.)</source>
+        <translation>Please type a value.<byte value="xd"/>
+To type a decimal value use the POINT (.)</translation>
     </message>
 </context>
 <context>

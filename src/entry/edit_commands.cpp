@@ -23,12 +23,15 @@ void Form1::Deshacer()
 }
 
 // Runs an edit operation on the focused text box; with nothing selected,
-// the operations that need a selection take the whole text.
-void Form1::editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection)
+// the operations that need a selection take the whole text.  A result box
+// is read-only: operations that change the text leave it alone.
+void Form1::editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection, bool changesText)
 {
     QLineEdit* box = focusedTextBox();
     if (box == nullptr)
         return TratarError(trx::ErrorCode::NotSupported);
+    if (changesText && box->isReadOnly())
+        return;
     if (needsSelection && !box->hasSelectedText())
         box->selectAll();
     operation(*box);
@@ -36,22 +39,22 @@ void Form1::editFocused(const std::function<void(QLineEdit&)>& operation, bool n
 
 void Form1::Cortar()
 {
-    editFocused(&QLineEdit::cut, true);
+    editFocused(&QLineEdit::cut, true, true);
 }
 
 void Form1::Copiar()
 {
-    editFocused(&QLineEdit::copy, true);
+    editFocused(&QLineEdit::copy, true, false);
 }
 
 void Form1::Pegar()
 {
-    editFocused(&QLineEdit::paste, false);
+    editFocused(&QLineEdit::paste, false, true);
 }
 
 void Form1::mnuBorrar1_Click()
 {
-    editFocused(&QLineEdit::del, true);
+    editFocused(&QLineEdit::del, true, true);
 }
 
 void Form1::mnuBorrarTodo_Click()
@@ -65,7 +68,7 @@ void Form1::mnuBorrarTodo_Click()
 
 void Form1::mnuseleccionar_Click()
 {
-    editFocused(&QLineEdit::selectAll, false);
+    editFocused(&QLineEdit::selectAll, false, false);
 }
 
 // Runs as the Edición menu opens: what can be done, and on which field.

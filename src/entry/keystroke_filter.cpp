@@ -39,6 +39,17 @@ bool emptyOrWhollySelected(const QLineEdit* field)
     return field->text().isEmpty() || field->text() == field->selectedText();
 }
 
+// A key that stands for a character to insert.  Control characters are
+// editing keys (a real keyboard's Delete carries U+007F), except the two that
+// the filter's rules handle: Backspace and Enter.
+bool isTypedCharacter(const QString& text)
+{
+    if (text.size() != 1)
+        return false;
+    const char16_t code = text.at(0).unicode();
+    return text.at(0).isPrint() || code == kBackspace || code == kEnter;
+}
+
 // Keys that Qt delivers to a field to be processed after the current one,
 // as if the user had typed them.
 void sendKey(Qt::Key key, const QString& text)
@@ -58,13 +69,16 @@ bool Form1::Text1_KeyPress(int index, QKeyEvent& event)
 {
     const Qt::KeyboardModifiers commandModifiers =
         event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString text = event.text();
     TypedKey key{0};
     if (commandModifiers == Qt::ControlModifier && event.key() == Qt::Key_L)
         key.code = kCtrlL;
-    else if (commandModifiers != Qt::NoModifier || event.text().size() != 1)
-        return false;  // the field's own moves and shortcuts; keys that type nothing
+    else if (commandModifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return isTypedCharacter(text);  // a combination the window does not use types nothing
+    else if (commandModifiers != Qt::NoModifier || !isTypedCharacter(text))
+        return false;  // the field's own moves, shortcuts and editing keys
     else
-        key.code = event.text().at(0).unicode();
+        key.code = text.at(0).unicode();
 
     const char16_t typed = key.code;
     dispatchKey(index, key);

@@ -44,12 +44,15 @@ void Form1::ComprobarDatos()
             DatosNoValidos = false;
             continue;
         }
+        // The limits of the range are written with the separator in use.
+        const QChar separator = QLatin1Char(SeparadorDecimal);
+        const QString largest = QStringLiteral("1") + separator + QStringLiteral("79769313486232E308");
+        const QString smallest = QStringLiteral("4") + separator + QStringLiteral("94065645841247E-324");
         MostrarError(tr("Texto numérico %1 no válido. Este error puede deberse a que hay uno o más "
                         "caracteres no válidos en el cuadro de texto.\r\nCompruebe que el número está "
-                        "entre los intervalos -1,79769313486232E308 a -4,94065645841247E-324 para "
-                        "valores negativos y de 4,94065645841247E-324 a 1,79769313486232E308 para "
+                        "entre los intervalos -%2 a -%3 para valores negativos y de %3 a %2 para "
                         "valores positivos.")
-                         .arg(i + 1));
+                         .arg(QString::number(i + 1), largest, smallest));
         DatosNoValidos = true;
         CampoError = i;
         EnfocarError();

@@ -58,6 +58,8 @@ void Form1::transformFocused(double (*operation)(double))
     QLineEdit* box = focusedTextBox();
     if (box == nullptr)
         return TratarError(trx::ErrorCode::NotSupported);
+    if (box->isReadOnly())
+        return;  // a result stays as the solve wrote it
     try {
         const double value = trx::numberValue(box->text().toStdString(), SeparadorDecimal);
         box->setText(QString::fromStdString(trx::editableNumberText(operation(value), SeparadorDecimal)));
@@ -96,9 +98,11 @@ void Form1::mnuElevar_Click()
 {
     const QString stored =
         QString::fromStdString(trx::loadSettings(platform_->settingsStore(), SeparadorDecimal).exponent);
-    const QString answer = platform_->inputBox(
-        this, tr("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)"), tr("Atención"),
-        stored);
+    const QString prompt =
+        SeparadorDecimal == ','
+            ? tr("Por favor introduzca un valor.\r\nPara introducir un valor decimal use la COMA (,)")
+            : tr("Por favor introduzca un valor.\r\nPara introducir un valor decimal use el PUNTO (.)");
+    const QString answer = platform_->inputBox(this, prompt, tr("Atención"), stored);
     const std::optional<double> exponent = trx::parseNumber(answer.toStdString(), SeparadorDecimal);
     if (!exponent) {
         MostrarError(tr("Valor no válido u Operación cancelada."));

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <functional>
 
@@ -14,8 +15,9 @@ class TextBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
-    // Runs before the box handles a key press; returns true when it has
-    // consumed the key, so the box does not insert it.
+    // Runs before the box handles a key press, and for each character that
+    // an input method commits; returns true when it has consumed the key, so
+    // the box does not insert it.
     std::function<bool(QKeyEvent&)> keyFilter;
     // Key sequences that belong to the window's own commands: pressed in
     // the box they reach the window instead of the box's built-in editing.
@@ -33,7 +35,12 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    static bool isTransientReason(Qt::FocusReason reason);
+    static QPointer<TextBox> holder_;  // the box the user last moved the focus to
 };
 
 class ClickLabel : public QLabel {

@@ -5,6 +5,7 @@
 #include "shell/status_bar.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -81,6 +82,7 @@ Form1::~Form1()
 
 void Form1::build()
 {
+    QGuiApplication::setQuitOnLastWindowClosed(false);  // see closeEvent()
     dpi_ = qRound(screen()->logicalDotsPerInch());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -172,6 +174,7 @@ void Form1::createControls()
     for (int i = 0; i < 4; ++i) {
         Text1[i] = textBox(indexed("Text1", i));
         Text1[i]->setAlignment(Qt::AlignRight);
+        Text1[i]->setAcceptDrops(false);  // dropped text would pass no filter
         place(Text1[i], fieldPositions[i][0], 735, fieldPositions[i][1], 285);
     }
     setBackground(Text1[0], Qt::white);
@@ -458,7 +461,6 @@ void Form1::createConnections()
     for (int i = 0; i < 4; ++i) {
         TextBox* field = Text1[i];
         field->keyFilter = [this, i](QKeyEvent& event) { return Text1_KeyPress(i, event); };
-        field->ownsShortcut = [this](const QKeySequence& keys) { return windowOwnsShortcut(keys); };
         connect(field, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
         connect(field, &TextBox::focusGained, this, [this, i] { Text1_GotFocus(i); });
         connect(field, &TextBox::focusLost, this, [this, i] { Text1_LostFocus(i); });
@@ -467,6 +469,11 @@ void Form1::createConnections()
     }
     for (TextBox* copy : {Text2, Text3})
         copy->keyFilter = [this](QKeyEvent& event) { return swallowKey(event); };
+    for (TextBox* box : findChildren<TextBox*>()) {
+        box->ownsShortcut = [this](const QKeySequence& keys) { return windowOwnsShortcut(keys); };
+        if (box->isReadOnly())
+            connect(box, &QLineEdit::textChanged, this, [this, box] { showResultStart(box); });
+    }
     for (QAction* item : findChildren<QAction*>()) {
         if (!item->shortcut().isEmpty())
             shortcutItems_.push_back(item);
@@ -567,11 +574,24 @@ void Form1::Toolbar1_ButtonClick(QAction* button)
 
 // The task menu opens on a right-button press on the window's background and
 // on the panels of the exact-form display; the fields keep their own menu.
+// A press that a control ignores (a button's right press) reaches the
+// background too, and is not the background's.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress)
-        showTaskMenu(static_cast<QMouseEvent*>(event)->button());
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (centralWidget()->childAt(press->position().toPoint()) == nullptr)
+            showTaskMenu(press->button());
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A result longer than its box shows its beginning, as a text box does, and
+// the whole of it in the tool tip.
+void Form1::showResultStart(TextBox* result)
+{
+    result->home(false);
+    result->setToolTip(result->text());
 }
 
 void Form1::showTaskMenu(Qt::MouseButton button)

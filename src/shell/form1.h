@@ -83,6 +83,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,6 +98,7 @@ private:
     void createConnections();
     void connectCommand(QAction* item, void (Form1::*command)());
     void showTaskMenu(Qt::MouseButton button);
+    void showResultStart(TextBox* result);
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const QString& key) const;
     int px(int twips) const;
@@ -139,7 +141,7 @@ private:
     void mnuEdi_Click();
     void mnuOpci_Click();
     QLineEdit* focusedTextBox() const;
-    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection);
+    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection, bool changesText);
     void transformFocused(double (*operation)(double));
     void transformActive(double (*operation)(double));
 
@@ -164,6 +166,7 @@ private:
 
     // Window placement and the status bar.
     int toTwips(int pixels) const;
+    QPoint centredPosition() const;
     void StatusBar1_PanelClick(int panel);
 
     // Display options.

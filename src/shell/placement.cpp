@@ -6,13 +6,29 @@
 #include "shell/status_bar.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 int Form1::toTwips(int pixels) const
 {
     return pixels * 1440 / dpi_;
+}
+
+// Where the window opens when no stored place is usable: centred on the
+// screen that holds the mouse pointer, whole, with its title bar on it.
+QPoint Form1::centredPosition() const
+{
+    const QScreen* pointerScreen = QGuiApplication::screenAt(QCursor::pos());
+    const QRect area = (pointerScreen != nullptr ? pointerScreen : screen())->availableGeometry();
+    const QSize size = frameGeometry().size();
+    return {std::max(area.left(), area.center().x() - size.width() / 2),
+            std::max(area.top(), area.center().y() - size.height() / 2)};
 }
 
 void Form1::mnuCentrar_Click()
@@ -32,13 +48,13 @@ void Form1::mnuVisible_Click()
     options_.alwaysOnTop = !options_.alwaysOnTop;
     showOptions();
 
-    // Changing the flag recreates the native window: put it back where it was.
-    const QPoint corner = pos();
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, options_.alwaysOnTop);
-    move(corner);
-    if (shown)
-        show();
+    // setWindowFlag() would hide the window and build a new native one: keys
+    // typed meanwhile are lost, and a box closed while the old window is gone
+    // counts as the last window closed, which ends the program.  The window
+    // system moves the shown window to the other band instead.
+    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, options_.alwaysOnTop));
+    if (QWindow* native = windowHandle())
+        native->setFlags(windowFlags());
 }
 
 void Form1::StatusBar1_PanelClick(int panel)

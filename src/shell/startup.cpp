@@ -7,6 +7,7 @@
 #include "shell/form1.h"
 #include "shell/platform.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -70,13 +71,12 @@ void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
         Label3_Click();
 }
 
-// The stored top-left corner; by default the centre of the screen.  A corner
+// The stored top-left corner; by default the window is centred.  A corner
 // that would leave the window outside every screen (a monitor since removed,
 // a damaged store) counts as missing.
 void Form1::restorePosition(const trx::StoredSettings& stored)
 {
-    const QRect screenArea = screen()->geometry();
-    const QPoint centre(screenArea.x() + screenArea.width() / 2, screenArea.y() + screenArea.height() / 2);
+    const QPoint centre = centredPosition();
     const QPoint corner(stored.left ? px(*stored.left) : centre.x(), stored.top ? px(*stored.top) : centre.y());
 
     const QRect window(corner, frameGeometry().size());
@@ -114,6 +114,16 @@ void Form1::Form_Activate()
     Text1[0]->selectAll();
     if (reopenDesarrollo_)
         openDesarrollo();  // beside the main window, which keeps the focus
+}
+
+// The program lives as long as its window: it ends when the window closes,
+// by Salir or by the frame, and not when Qt judges some other closing
+// window (a box, a menu) to be the last one.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
 }
 
 void Form1::CmdSal_Click()

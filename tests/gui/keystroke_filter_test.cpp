@@ -114,6 +114,19 @@ TEST(KeystrokeFilter, SeparatorBeforeTheNumberBecomesZeroSeparator)
     EXPECT_EQ(window.field(0)->cursorPosition(), 3);
 }
 
+// Text that an input method commits is typed through the filter; dropped
+// text is not taken at all.
+TEST(KeystrokeFilter, InputMethodTextIsFilteredAndDropsRefused)
+{
+    WindowHarness window;
+    window.type(0, QStringLiteral("3"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("x7q"));
+    QCoreApplication::sendEvent(window.field(0), &commit);
+    EXPECT_EQ(window.field(0)->text(), QStringLiteral("37"));
+    EXPECT_FALSE(window.field(0)->acceptDrops());
+}
+
 TEST(KeystrokeFilter, SolutionCopiesTakeNoKeys)
 {
     WindowHarness window;
@@ -127,7 +140,9 @@ TEST(KeystrokeFilter, SolutionCopiesTakeNoKeys)
     }
 }
 
-TEST(KeystrokeFilter, PointLocaleTypesThePoint)
+// The messages name the separator in use, in the range of numbers and in
+// the power's prompt alike.
+TEST(KeystrokeFilter, PointLocaleTypesAndNamesThePoint)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     {
@@ -137,6 +152,12 @@ TEST(KeystrokeFilter, PointLocaleTypesThePoint)
         window.keys(0, QStringLiteral(","));
         EXPECT_EQ(window.platform.messageTexts(),
                   QStringList{QStringLiteral("¡¡No puede introducir un separador decimal(.)!!")});
+        window.type(2, QStringLiteral("-"));
+        window.clickSolve();
+        EXPECT_TRUE(window.platform.messageTexts().last().contains(
+            QStringLiteral("-1.79769313486232E308 a -4.94065645841247E-324")));
+        window.action(QStringLiteral("mnuElevar"))->trigger();
+        EXPECT_TRUE(window.platform.prompts.at(0).prompt.endsWith(QStringLiteral("use el PUNTO (.)")));
     }
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 }

@@ -140,6 +140,19 @@ TEST(SolveCommand, RemovedLinearTermIsRestoredAsZero)
     EXPECT_EQ(window.text(QStringLiteral("Text1(1)")), QStringLiteral("0"));
 }
 
+// The offscreen platform draws the box as a desktop does: with the caret at
+// the start, the text that does not fit is cut off at its end.
+TEST(SolveCommand, LongResultShowsItsStartAndAllOfItInTheToolTip)
+{
+    WindowHarness window;
+    window.typeEquation(QStringLiteral("11"), QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("0"));
+    window.clickSolve();
+    QLineEdit* result = window.box(QStringLiteral("Label4"));
+    ASSERT_EQ(result->text(), QStringLiteral("0,136363636363636+ i0,404008837150709"));
+    EXPECT_EQ(result->cursorPosition(), 0);
+    EXPECT_EQ(result->toolTip(), result->text());
+}
+
 TEST(SolveCommand, FirstFieldThatIsNotANumberIsReported)
 {
     WindowHarness window;

@@ -30,6 +30,7 @@ TEST(Startup, FirstRunThenExitCommandRoundTrip)
     TemporaryStore store;
     WindowHarness window(true);
     EXPECT_EQ(window.form.windowTitle(), QStringLiteral("Trinomix v2.2.12 by Equipo Trinomix"));
+    EXPECT_TRUE(window.form.screen()->geometry().contains(window.form.frameGeometry()));
     // Ready to type over the first coefficient.
     EXPECT_EQ(QApplication::focusWidget(), window.field(0));
     EXPECT_EQ(window.field(0)->selectedText(), QStringLiteral("1"));

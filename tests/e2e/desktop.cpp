@@ -1,0 +1,309 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+QString display;
+std::unique_ptr<QProcess> xvfb;
+std::unique_ptr<QProcess> windowManager;
+
+QProcessEnvironment desktopEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    return environment;
+}
+
+// Where the window's controls are, in the layout's units (1/15 pixel at
+// 96 dots per inch), measured from the top of the menu bar's lower edge.
+struct Place {
+    int left, top, width, height;
+};
+const std::map<QString, Place> kPlaces = {
+    {QStringLiteral("Text1(0)"), {120, 735, 1800, 285}},  {QStringLiteral("Text1(1)"), {2400, 735, 1920, 285}},
+    {QStringLiteral("Text1(2)"), {4800, 735, 2040, 285}}, {QStringLiteral("Text1(3)"), {7200, 735, 1800, 285}},
+    {QStringLiteral("Label3"), {4320, 735, 345, 285}},    {QStringLiteral("Label4"), {960, 1035, 2295, 285}},
+    {QStringLiteral("Text2"), {960, 1335, 2295, 285}},    {QStringLiteral("CmdCal"), {8280, 1695, 1215, 435}},
+    {QStringLiteral("CmdSal"), {8280, 2655, 1215, 375}},  {QStringLiteral("lblpantalla1"), {3360, 1080, 2550, 1815}},
+    {QStringLiteral("Form1"), {8700, 2250, 300, 300}},  // background between the two buttons
+};
+constexpr int kClientHeightPx = 231;  // the layout's client area, toolbar included
+
+int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+}  // namespace
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(desktopEnvironment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        process.kill();
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+bool waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// Xvfb and openbox, started once for the test binary and killed by their
+// process ids at its end.
+class Desktop : public ::testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+void Desktop::SetUp()
+{
+    // Xvfb picks a free display and writes its number on the descriptor.
+    xvfb = std::make_unique<QProcess>();
+    xvfb->start(QStringLiteral("Xvfb"),
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                 QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                 QStringLiteral("-noreset")});
+    ASSERT_TRUE(waitFor([] {
+        xvfb->waitForReadyRead(100);
+        return xvfb->canReadLine();
+    })) << "Xvfb did not start";
+    display = QLatin1Char(':') + QString::fromLatin1(xvfb->readLine()).trimmed();
+
+    windowManager = std::make_unique<QProcess>();
+    windowManager->setProcessEnvironment(desktopEnvironment());
+    windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    ASSERT_TRUE(waitFor([] {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QLatin1String("window id"));
+    })) << "openbox did not start";
+}
+
+void Desktop::TearDown()
+{
+    for (auto* process : {windowManager.get(), xvfb.get()}) {
+        if (process != nullptr) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+}
+
+Session::Session(const QStringList& environment, const QString& storedSettings)
+{
+    if (!storedSettings.isEmpty()) {
+        QDir(config_.path()).mkpath(QStringLiteral("Trx"));
+        QFile file(config_.filePath(QStringLiteral("Trx/Trx.ini")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(storedSettings.toUtf8());
+    }
+    QProcessEnvironment variables = desktopEnvironment();
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    variables.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    variables.remove(QStringLiteral("LC_ALL"));
+    variables.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+    variables.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
+    for (const QString& variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    program_.setProcessEnvironment(variables);
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(QStringLiteral(TRX_PROGRAM), {});
+
+    EXPECT_TRUE(waitFor([this] { return !window().isEmpty(); })) << "no window";
+    EXPECT_TRUE(waitFor([this] {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window();
+    })) << "the window never became active";
+}
+
+// Looked up each time: keeping the window above the others makes Qt create
+// a new one.
+QString Session::window() const
+{
+    const QString found = run(QStringLiteral("xdotool"),
+                              {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                               QStringLiteral("--pid"), QString::number(program_.processId()), QStringLiteral("--name"),
+                               QStringLiteral("^Trinomix v")});
+    return found.contains(QLatin1Char('\n')) ? QString() : found;
+}
+
+Session::~Session()
+{
+    if (program_.state() != QProcess::NotRunning) {
+        program_.kill();
+        program_.waitForFinished();
+    }
+}
+
+QString Session::play(const QString& steps)
+{
+    QString records;
+    QString lastSet;  // the clipboard as the last "@clip" left it
+    QStringList pending;
+    const auto flush = [this, &pending] {
+        if (!pending.isEmpty())
+            keys(pending.join(QLatin1Char(' ')));
+        pending.clear();
+    };
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!step.startsWith(QLatin1Char('@'))) {
+            pending << step;
+            continue;
+        }
+        flush();
+        const QString argument = step.section(QLatin1Char(':'), 1);
+        if (step.startsWith(QLatin1String("@click:")))
+            click(argument);
+        else if (step.startsWith(QLatin1String("@rclick:")))
+            click(argument, 3);
+        else if (step.startsWith(QLatin1String("@box:")))
+            EXPECT_TRUE(waitForActive(argument)) << "no box " << argument.toStdString();
+        else if (step.startsWith(QLatin1String("@clip:")))
+            setClipboard(lastSet = argument);
+        else if (step == QLatin1String("@copy"))
+            records += play(QStringLiteral("@clip:(nada) ctrl+c @got"));
+        else if (step == QLatin1String("@got")) {
+            waitFor([this, &lastSet] { return clipboard() != lastSet; }, 5000);
+            records += clipboard() + QStringLiteral(" ; ");
+        } else
+            ADD_FAILURE() << "unknown step " << step.toStdString();
+    }
+    flush();
+    return records;
+}
+
+void Session::keys(const QString& keysyms)
+{
+    QStringList arguments{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("25")};
+    run(QStringLiteral("xdotool"), arguments + keysyms.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+void Session::click(const QString& control, int button)
+{
+    const QPoint centre = centreOf(control);
+    if (centre.isNull())
+        return;  // no window to aim at: a press elsewhere could hit a title bar
+    // The server handles the move before the press, so the press lands there.
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(centre.x()),
+                                    QString::number(centre.y()), QStringLiteral("click"), QString::number(button)});
+}
+
+// xwininfo gives the client area's place on the screen; xdotool's report
+// is off by the window manager's title bar.
+QRect Session::clientArea() const
+{
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window()});
+    const auto number = [&info](const char* label) {
+        static const QString pattern = QStringLiteral("%1:\\s*(-?\\d+)");
+        return QRegularExpression(pattern.arg(QLatin1String(label))).match(info).captured(1).toInt();
+    };
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")};
+}
+
+QPoint Session::centreOf(const QString& control) const
+{
+    const QRect client = clientArea();
+    if (client.isEmpty())
+        return {};
+    const int menuBar = client.height() - kClientHeightPx;
+    const Place& place = kPlaces.at(control);
+    return {client.x() + px(place.left + place.width / 2), client.y() + menuBar + px(place.top + place.height / 2)};
+}
+
+QString Session::activeTitle() const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")});
+}
+
+bool Session::waitForActive(const QString& title)
+{
+    return waitFor([this, &title] { return activeTitle().startsWith(title); });
+}
+
+void Session::setClipboard(const QString& text)
+{
+    // xclip keeps the selection from a process of its own until another
+    // client takes it; its output goes nowhere, so nobody waits for it.
+    run(QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("printf %s \"$1\" | xclip -selection clipboard -i >/dev/null 2>&1"),
+         QStringLiteral("sh"), text});
+    EXPECT_TRUE(waitFor([this, &text] { return clipboard() == text; }));
+}
+
+QString Session::clipboard()
+{
+    return run(QStringLiteral("xclip"),
+               {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+}
+
+QString Session::quit()
+{
+    keys(QStringLiteral("ctrl+s"));
+    if (!waitForActive(QStringLiteral("Salir")))
+        return QStringLiteral("no exit question");
+    keys(QStringLiteral("Return"));
+    if (!program_.waitForFinished(15000))
+        return QStringLiteral("still running after Sí");
+    return storedFields().join(QLatin1Char('|'));
+}
+
+QStringList Session::storedFields() const
+{
+    QSettings store(config_.filePath(QStringLiteral("Trx/Trx.ini")), QSettings::IniFormat);
+    QStringList values;
+    for (const char* key : {"val1", "val2", "val3", "val4"})
+        values << store.value(QStringLiteral("Valors/") + QLatin1String(key)).toString();
+    return values;
+}
+
+int Session::visibleWindows() const
+{
+    return static_cast<int>(
+        run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--pid"), QString::number(program_.processId())})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size());
+}
+
+QRect Session::frame() const
+{
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QStringList extents =
+        run(QStringLiteral("xprop"), {QStringLiteral("-id"), window(), QStringLiteral("_NET_FRAME_EXTENTS")})
+            .section(QLatin1Char('='), 1)
+            .split(QLatin1Char(','));
+    if (extents.size() != 4)
+        return {};
+    return clientArea().adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new Desktop);
+    return RUN_ALL_TESTS();
+}
