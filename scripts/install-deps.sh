@@ -28,6 +28,7 @@ for purpose in "$@"; do
         clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
+        ccache  # quicker rebuilds of the test builds
       ) ;;
     package) packages+=(dpkg-dev file lintian) ;;  # CPack's .deb generator and its check
     lint) packages+=(clang-format clang-tidy) ;;

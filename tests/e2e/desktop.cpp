@@ -259,10 +259,10 @@ QString Session::clipboard()
                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
 }
 
-QString Session::quit()
+QString Session::quit(const QString& exitTitle)
 {
     keys(QStringLiteral("ctrl+s"));
-    if (!waitForActive(QStringLiteral("Salir")))
+    if (!waitForActive(exitTitle))
         return QStringLiteral("no exit question");
     keys(QStringLiteral("Return"));
     if (!program_.waitForFinished(15000))

@@ -50,8 +50,9 @@ public:
     QString clipboard();
 
     // Salir, then Sí: the stored coefficients "a|b|c|d", or an explanation
-    // when the process did not end.
-    QString quit();
+    // when the process did not end.  The exit box's title is the program's
+    // language's.
+    QString quit(const QString& exitTitle = QStringLiteral("Salir"));
     // What the last Salir stored for the four coefficients.
     QStringList storedFields() const;
     // The program's windows on the screen: the main window, and any box or

@@ -140,3 +140,37 @@ TEST_P(Placement, WholeWindowOnTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(Desktop, Placement, ::testing::ValuesIn(kPlacements),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The language follows the desktop's when a translation exists, and stays
+// Spanish otherwise: the Help menu by its own access key, and the title of
+// the box it opens.
+struct LanguageCase {
+    const char* name;
+    const char* environment;  // variables, separated by blanks
+    const char* steps;
+    const char* exitTitle;
+};
+
+const LanguageCase kLanguages[] = {
+    {"EnglishDesktop", "LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=", "alt+h a @box:About Return 6", "Quit"},
+    {"CatalanDesktop", "LANGUAGE=ca LANG=ca_ES.UTF-8 LC_ALL=", "alt+j q @box:Quant Return 6", "Surt"},
+    {"PosixLocaleStaysSpanish", "LANGUAGE= LANG=C LC_ALL=", "alt+y a @box:Acerca Return 6", "Salir"},
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class Language : public ::testing::TestWithParam<LanguageCase> { };
+
+TEST_P(Language, WindowSpeaksTheDesktopsLanguage)
+{
+    const LanguageCase& c = GetParam();
+    Session session(QString::fromUtf8(c.environment).split(QLatin1Char(' ')));
+    const QString records = session.play(QString::fromUtf8(c.steps));
+    EXPECT_EQ((records + session.quit(QString::fromUtf8(c.exitTitle))).toStdString(), "6|1|0|0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, Language, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param.name); });
