@@ -270,6 +270,15 @@ QString Session::quit(const QString& exitTitle)
     return storedFields().join(QLatin1Char('|'));
 }
 
+QString Session::ending() const
+{
+    if (program_.state() != QProcess::NotRunning)
+        return {};
+    if (program_.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("crashed");
+    return QStringLiteral("ended with status %1").arg(program_.exitCode());
+}
+
 QStringList Session::storedFields() const
 {
     QSettings store(config_.filePath(QStringLiteral("Trx/Trx.ini")), QSettings::IniFormat);

@@ -60,6 +60,8 @@ public:
     int visibleWindows() const;
     QRect frame() const;  // the window with its frame, in screen pixels
     QString activeTitle() const;
+    // How the program ended, or nothing while it runs.
+    QString ending() const;
 
 private:
     QString window() const;

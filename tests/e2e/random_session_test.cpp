@@ -50,7 +50,7 @@ QString backToTheWindow(Session& session)
     for (int attempt = 0; attempt < 20; ++attempt) {
         const int windows = session.visibleWindows();
         const QString title = session.activeTitle();
-        inTheWay = QStringLiteral("%1 windows, \"%2\" active").arg(windows).arg(title);
+        inTheWay = QStringLiteral("%1 windows, \"%2\" active %3").arg(windows).arg(title, session.ending());
         if (windows == 1 && title.startsWith(QLatin1String("Trinomix v")))
             return {};
         session.keys(title == QLatin1String("Salir") ? QStringLiteral("n") : QStringLiteral("Return"));
