@@ -181,6 +181,8 @@ QString Session::play(const QString& steps)
             click(argument, 3);
         else if (step.startsWith(QLatin1String("@box:")))
             EXPECT_TRUE(waitForActive(argument)) << "no box " << argument.toStdString();
+        else if (step.startsWith(QLatin1String("@activate:")))
+            activate(argument);
         else if (step.startsWith(QLatin1String("@clip:")))
             setClipboard(lastSet = argument);
         else if (step == QLatin1String("@copy"))
@@ -193,6 +195,15 @@ QString Session::play(const QString& steps)
     }
     flush();
     return records;
+}
+
+void Session::activate(const QString& title)
+{
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+         QString::number(program_.processId()), QStringLiteral("--name"), QLatin1Char('^') + title,
+         QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+    EXPECT_TRUE(waitForActive(title)) << "not active: " << title.toStdString();
 }
 
 void Session::keys(const QString& keysyms)

@@ -39,11 +39,13 @@ public:
     // Steps in a small language: keysyms ("1 comma ctrl+c") are typed in
     // order; "@click:Name" and "@rclick:Name" press a mouse button on a
     // control; "@box:Title" waits until a box whose title begins so has the
-    // keyboard; "@clip:Text" puts Text on the clipboard; "@got" waits until
+    // keyboard; "@activate:Title" brings the program's window whose title
+    // begins so to the front; "@clip:Text" puts Text on the clipboard; "@got" waits until
     // the program has put something else there and records it; "@copy" is
     // Ctrl+C and "@got".  Returns the records, each followed by " ; ".
     QString play(const QString& steps);
     void keys(const QString& keysyms);
+    void activate(const QString& title);  // the title's beginning
     void click(const QString& control, int button = 1);
     bool waitForActive(const QString& title);  // the title's beginning
     void setClipboard(const QString& text);
