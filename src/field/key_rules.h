@@ -38,8 +38,8 @@ struct KeyEffect {
         DeleteSelection,  // the field's whole selection is deleted; typing goes on at the end
         SetText,          // the field's text becomes `text`; typing goes on at the end
         Beep,
-        Refuse,           // the box that refuses `key` (a sign, the separator or "E")
-        Resend,           // `key` reaches the focused control again, once this key is done
+        Refuse,  // the box that refuses `key` (a sign, the separator or "E")
+        Resend,  // `key` reaches the focused control again, once this key is done
     };
     Kind kind;
     char16_t key = 0;

@@ -178,9 +178,10 @@ void Form1::Text1_Change(int index)
     const auto clipboard = [] { return QApplication::clipboard()->text().toStdString(); };
     const trx::Repair repair = trx::decideRepair(change, SeparadorDecimal, clipboard);
     if (repair != trx::Repair::None) {
-        MostrarError(repair == trx::Repair::SecondSeparator
-                         ? MsgPortapapeles
-                         : tr("Valor actual del texto (%1) no válido\r\nSe procede a reparar el texto.").arg(index + 1));
+        MostrarError(
+            repair == trx::Repair::SecondSeparator
+                ? MsgPortapapeles
+                : tr("Valor actual del texto (%1) no válido\r\nSe procede a reparar el texto.").arg(index + 1));
         field->setText(valueText());
     }
     rememberValue(field->text());
