@@ -31,18 +31,23 @@ bool Form1::ComprobarDatos(ErrorFocus focus)
     }
     if (!checked.firstBad)
         return true;
+    MostrarError(notANumberMessage(*checked.firstBad));
+    if (focus == ErrorFocus::Move)
+        EnfocarError(*checked.firstBad);
+    return false;
+}
+
+QString Form1::notANumberMessage(int field) const
+{
     // The limits of the range are written with the separator in use.
     const QChar separator = QLatin1Char(SeparadorDecimal);
     const QString largest = QStringLiteral("1") + separator + QStringLiteral("79769313486232E308");
     const QString smallest = QStringLiteral("4") + separator + QStringLiteral("94065645841247E-324");
-    MostrarError(tr("Texto numérico %1 no válido. Este error puede deberse a que hay uno o más "
-                    "caracteres no válidos en el cuadro de texto.\r\nCompruebe que el número está "
-                    "entre los intervalos -%2 a -%3 para valores negativos y de %3 a %2 para "
-                    "valores positivos.")
-                     .arg(QString::number(*checked.firstBad + 1), largest, smallest));
-    if (focus == ErrorFocus::Move)
-        EnfocarError(*checked.firstBad);
-    return false;
+    return tr("Texto numérico %1 no válido. Este error puede deberse a que hay uno o más "
+              "caracteres no válidos en el cuadro de texto.\r\nCompruebe que el número está "
+              "entre los intervalos -%2 a -%3 para valores negativos y de %3 a %2 para "
+              "valores positivos.")
+        .arg(QString::number(field + 1), largest, smallest);
 }
 
 void Form1::EnfocarError(int field)
@@ -67,17 +72,11 @@ void Form1::TratarError(trx::ErrorCode pending)
         return;
     case trx::ErrorCode::NotSupported:
         // The focus is on a control the edit commands cannot work on.
-        mnuPi->menuAction()->setEnabled(false);
-        mnuPegar->setEnabled(false);
-        mnuCortar->setEnabled(false);
-        mnuCopiar->setEnabled(false);
-        mnuBorrar1->setEnabled(false);
+        for (QAction* item : {mnuPi->menuAction(), mnuPegar, mnuCortar, mnuCopiar, mnuBorrar1, mnuBorrarTodo,
+                              mnuseleccionar, mnuElv->menuAction(), mnuInvertir})
+            item->setEnabled(false);
         mnuBorrar1->setText(tr("&Borrar"));
-        mnuBorrarTodo->setEnabled(false);
-        mnuseleccionar->setEnabled(false);
         mnuseleccionar->setText(tr("&Seleccionar"));
-        mnuElv->menuAction()->setEnabled(false);
-        mnuInvertir->setEnabled(false);
         return;
     default:
         MostrarError(tr("Error: No se puede continuar con la operación"));

@@ -110,6 +110,7 @@ private:
     // Validation and error reporting of the coefficient fields.
     enum class ErrorFocus { Move, Keep };
     bool ComprobarDatos(ErrorFocus focus = ErrorFocus::Move);
+    QString notANumberMessage(int field) const;
     void EnfocarError(int field);
     void MostrarError(const QString& message);
     void TratarError(trx::ErrorCode pending);
