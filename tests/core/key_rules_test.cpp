@@ -58,12 +58,12 @@ TEST(KeyRules, AdmitOnlyNumbersInTheMaking)
         // Digits: not before a sign, not straight after the "E".
         {',', u"5E", Caret::AtEnd, u'3', "sign? cancel", false},
         {',', u"5E-", Caret::AtEnd, u'3', "pass", false},
+        {',', u"12", Caret::AtEnd, u'3', "pass", false},
         {',', u"-4", Caret::AtStart, u'7', "beep beep cancel", false},
         {',', u"-4", Caret::AllSelected, u'7', "write:7 cancel", false},
         {',', u"", Caret::AtEnd, u'7', "write:7 cancel", false},
         // Everything else.
         {',', u"3", Caret::AtEnd, u'a', "beep beep cancel", false},
-        {',', u"3", Caret::AtEnd, u' ', "beep cancel", false},
         {',', u"", Caret::AtEnd, u' ', "beep beep beep cancel", false},
         {',', u"3", Caret::AtEnd, kEnter, "send:\t cancel", false},
         {',', u"5E", Caret::AtEnd, kBackspace, "clear pass", true},
