@@ -44,10 +44,7 @@ void Form1::showOptions()
 
 void Form1::mnuNota_Click()
 {
-    SinFoco = true;
-    ComprobarDatos();
-    SinFoco = false;
-    if (DatosNoValidos)
+    if (!ComprobarDatos(ErrorFocus::Keep))
         return;
     options_.scientific = !options_.scientific;
     showOptions();

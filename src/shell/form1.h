@@ -10,12 +10,15 @@
 // leaves the window goes through Platform, so tests can hand in their own.
 //
 // The handlers live beside their subsystem: shell/ builds the window and
-// routes commands, solver/ holds the solve command, entry/ the validation and
-// error reporting of the coefficient fields.
+// routes commands, solver/ holds the solve command; the coefficient fields'
+// rules are in field/, their handlers in shell/field_events.cpp and
+// shell/field_commands.cpp.
 
+#include "field/key_rules.h"
 #include "options/display_options.h"
 #include "shell/controls.h"
 #include "solver/run_time_error.h"
+#include "solver/value_commands.h"
 
 #include <QMainWindow>
 
@@ -105,24 +108,18 @@ private:
     void place(QWidget* control, int left, int top, int width, int height) const;
 
     // Validation and error reporting of the coefficient fields.
-    void ComprobarDatos();
-    void EnfocarError();
+    enum class ErrorFocus { Move, Keep };
+    bool ComprobarDatos(ErrorFocus focus = ErrorFocus::Move);
+    QString notANumberMessage(int field) const;
+    void EnfocarError(int field);
     void MostrarError(const QString& message);
     void TratarError(trx::ErrorCode pending);
 
     // The keystroke filter of the coefficient fields.
-    struct TypedKey;
     bool Text1_KeyPress(int index, QKeyEvent& event);
-    void dispatchKey(int index, TypedKey& key);
-    void signRule(int index, TypedKey& key);
-    void separatorRule(int index, TypedKey& key, bool pointVariant);
-    void digitRule(int index, TypedKey& key);
-    void exponentRule(int index, TypedKey& key);
-    void generalRule(int index, TypedKey& key);
-    void checkPendingKey(int index, TypedKey& key, QChar pending);
-    void ComprobarTecla();
-    void ComprobarSeparador();
-    void SituarCursor();
+    void applyKeyEffect(TextBox* field, const trx::KeyEffect& effect);
+    QString refusalMessage(char16_t key) const;
+    void SituarCursor(TextBox* field);
     bool swallowKey(const QKeyEvent& event);
     bool windowOwnsShortcut(const QKeySequence& keys) const;
     void setStatusHint(const QString& hint);
@@ -133,6 +130,7 @@ private:
     void Text1_Click(int index);
     void Text1_Change(int index);
     void Text1_KeyUp();
+    void rememberValue(const QString& text);
     TextBox* activeField() const;
     QString activeFieldNumber() const;
     QString valueText() const;
@@ -142,8 +140,8 @@ private:
     void mnuOpci_Click();
     QLineEdit* focusedTextBox() const;
     void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection, bool changesText);
-    void transformFocused(double (*operation)(double));
-    void transformActive(double (*operation)(double));
+    void valueOfFocused(trx::ValueCommand command);
+    bool applyValueCommand(QLineEdit* box, trx::ValueCommand command, double exponent = 0);
 
     // The solve command's pieces.
     void resetResultDisplay();
@@ -249,9 +247,6 @@ private:
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
     // Window-level state.
-    bool DatosNoValidos = false;
-    bool SinFoco = false;
-    int CampoError = 0;
     QString MensajeCancelacion;
     char SeparadorDecimal = ',';
     QString MsgPortapapeles;
@@ -259,11 +254,8 @@ private:
     bool CopiaCientifica = false;
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
-    // The keystroke filter's state.
+    // The coefficient fields' state.
+    trx::KeyRules keyRules_;
     std::optional<int> CampoActivo;  // the field that last had the focus
-    QChar TeclaPendiente;
-    bool TeclaAceptada = false;
-    bool Tecleando = false;
-    bool CeroPuesto = false;
-    double ValorCampo = 1;  // last numeric value of the field being edited
+    double ValorCampo = 1;           // last numeric value of the field being edited
 };

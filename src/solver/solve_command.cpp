@@ -24,8 +24,7 @@ QString fromUtf8(const std::string& text)
 void Form1::CmdCal_Click()
 {
     resetResultDisplay();
-    ComprobarDatos();
-    if (DatosNoValidos) {
+    if (!ComprobarDatos()) {
         explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
     }
@@ -39,8 +38,7 @@ void Form1::CmdCal_Click()
 
     if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
         MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
-        CampoError = 0;
-        EnfocarError();
+        EnfocarError(0);
         explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
         return;
     }
@@ -102,8 +100,7 @@ bool Form1::dispatchSolveError(trx::ErrorCode code)
         Label4->setText(tr(kCancelled));
         Label5->setText(tr(kCancelled));
         MostrarError(MensajeCancelacion);
-        CampoError = 0;
-        EnfocarError();
+        EnfocarError(0);
         return false;
     case trx::ErrorCode::TypeMismatch:
         MostrarError(tr("Imposible continuar con la operación."));
@@ -117,8 +114,7 @@ bool Form1::dispatchSolveError(trx::ErrorCode code)
 // form that was solved written into the fields.
 void Form1::finishSolve(const trx::SolveResult& result)
 {
-    CampoError = 0;
-    EnfocarError();
+    EnfocarError(0);
     if (!Text1[1]->isEnabled()) {
         Label3_Click();
         Text1[1]->setText(QStringLiteral("0"));

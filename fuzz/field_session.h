@@ -5,7 +5,7 @@
 // commands, each chosen by a number.  After every step it checks what must
 // always hold: no field holds two decimal separators, keys alone never bring
 // in a character a number cannot have, and a solve ends in one of its
-// outcomes.  The random-session test and the key fuzzer both drive it.
+// outcomes.  The key fuzzer drives it.
 
 #include "recording_platform.h"
 #include "shell/form1.h"
