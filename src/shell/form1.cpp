@@ -5,7 +5,6 @@
 #include "shell/status_bar.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -82,7 +81,6 @@ Form1::~Form1()
 
 void Form1::build()
 {
-    QGuiApplication::setQuitOnLastWindowClosed(false);  // see closeEvent()
     dpi_ = qRound(screen()->logicalDotsPerInch());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -86,7 +86,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -7,7 +7,6 @@
 #include "shell/form1.h"
 #include "shell/platform.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -114,16 +113,6 @@ void Form1::Form_Activate()
     Text1[0]->selectAll();
     if (reopenDesarrollo_)
         openDesarrollo();  // beside the main window, which keeps the focus
-}
-
-// The program lives as long as its window: it ends when the window closes,
-// by Salir or by the frame, and not when Qt judges some other closing
-// window (a box, a menu) to be the last one.
-void Form1::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    if (event->isAccepted())
-        QCoreApplication::quit();
 }
 
 void Form1::CmdSal_Click()

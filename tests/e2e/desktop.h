@@ -23,8 +23,9 @@
 
 #include <functional>
 
-// Runs a program on the test display to its end; its output, trimmed.
-QString run(const QString& program, const QStringList& arguments);
+// Runs a program on the test display to its end: the program and its
+// arguments separated by blanks, then any `arguments`; its output, trimmed.
+QString run(const QString& command, const QStringList& arguments = {});
 
 // Polls `done` until it holds or `timeoutMs` has passed; whether it held.
 bool waitFor(const std::function<bool()>& done, int timeoutMs = 15000);
@@ -40,9 +41,10 @@ public:
     // order; "@click:Name" and "@rclick:Name" press a mouse button on a
     // control; "@box:Title" waits until a box whose title begins so has the
     // keyboard; "@activate:Title" brings the program's window whose title
-    // begins so to the front; "@clip:Text" puts Text on the clipboard; "@got" waits until
-    // the program has put something else there and records it; "@copy" is
-    // Ctrl+C and "@got".  Returns the records, each followed by " ; ".
+    // begins so to the front; "@clip:Text" puts Text on the clipboard;
+    // "@got" waits until the program has put something else there and
+    // records it; "@copy" is Ctrl+C and "@got"; "@ended" waits until the
+    // program has ended.  Returns the records, each followed by " ; ".
     QString play(const QString& steps);
     void keys(const QString& keysyms);
     void activate(const QString& title);  // the title's beginning
@@ -51,9 +53,9 @@ public:
     void setClipboard(const QString& text);
     QString clipboard();
 
-    // Salir, then Sí: the stored coefficients "a|b|c|d", or an explanation
-    // when the process did not end.  The exit box's title is the program's
-    // language's.
+    // Salir, then Sí, unless the steps left already: the stored coefficients
+    // "a|b|c|d", or an explanation when the process did not end well.  The
+    // exit box's title is the program's language's.
     QString quit(const QString& exitTitle = QStringLiteral("Salir"));
     // What the last Salir stored for the four coefficients.
     QStringList storedFields() const;
@@ -63,7 +65,7 @@ public:
     QRect frame() const;  // the window with its frame, in screen pixels
     QString activeTitle() const;
     // How the program ended, or nothing while it runs.
-    QString ending() const;
+    QString ending();
 
 private:
     QString window() const;

@@ -77,17 +77,16 @@ const Case kCases[] = {
     // The exit question answered No, then Esc asks again.
     {"ExitDeclinedThenEscape", "ctrl+s @box:Salir Escape @box:Trinomix Escape @box:Salir Escape @box:Trinomix 3",
      "3|1|0|0"},
+    // Sí ends the process by every road: the button, the pop-up menu, with Desarrollo open.
+    {"ExitByTheButton", "7 Tab Tab Tab Tab Tab space @box:Salir Return @ended", "7|1|0|0"},
+    {"ExitFromThePopupMenu", "8 @rclick:Form1 a @box:Salir Return @ended", "8|1|0|0"},
+    {"ExitWithDesarrolloOpen", "9 F2 @activate:Trinomix", "9|1|0|0"},
     // Keeping the window on top loses no key, and leaves the program to end
     // only by Salir.
     {"KeysRightAfterOnTop", "F8 5 F8 6", "56|1|0|0"},
     {"ExitAfterOnTopAndErrors",
      "F8 5 minus @box:Error Return alt+q F8 F12 2 shift+F3 @box:Atención Escape @box:Error Return", "52|1|0|0"},
 };
-
-void PrintTo(const Case& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class FirstMinute : public ::testing::TestWithParam<Case> { };
 
@@ -101,8 +100,6 @@ TEST_P(FirstMinute, KeysInTextOut)
 
 INSTANTIATE_TEST_SUITE_P(Desktop, FirstMinute, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-}  // namespace
 
 // Where the window opens: centred and whole when nothing usable is stored,
 // where it was left otherwise.  The screen is 1280 by 800 pixels; a stored
@@ -118,11 +115,6 @@ const PlacementCase kPlacements[] = {
     {"StoredOnTheScreen", "[Valors]\nlft=1500\ntp=1500\n", {100, 100}},
     {"StoredOffEveryScreen", "[Valors]\nlft=-900000\ntp=4000000\n", {-1, -1}},
 };
-
-void PrintTo(const PlacementCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class Placement : public ::testing::TestWithParam<PlacementCase> { };
 
@@ -155,12 +147,10 @@ const LanguageCase kLanguages[] = {
     {"EnglishDesktop", "LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=", "alt+h a @box:About Return 6", "Quit"},
     {"CatalanDesktop", "LANGUAGE=ca LANG=ca_ES.UTF-8 LC_ALL=", "alt+j q @box:Quant Return 6", "Surt"},
     {"PosixLocaleStaysSpanish", "LANGUAGE= LANG=C LC_ALL=", "alt+y a @box:Acerca Return 6", "Salir"},
+    // Where the separator is the period, the exponent for "Elevar a Y" is typed with it.
+    {"PeriodDesktopPowerTakesThePeriod", "LANG=es_MX.UTF-8", "F12 3 6 shift+F3 @box:Atención ctrl+a 0 period 5 Return",
+     "Salir"},
 };
-
-void PrintTo(const LanguageCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class Language : public ::testing::TestWithParam<LanguageCase> { };
 
@@ -174,3 +164,5 @@ TEST_P(Language, WindowSpeaksTheDesktopsLanguage)
 
 INSTANTIATE_TEST_SUITE_P(Desktop, Language, ::testing::ValuesIn(kLanguages),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -13,12 +13,13 @@
 namespace {
 
 // Steps that cannot bring up the exit question: no Escape, no Ctrl+S, no
-// Alt+S, no pop-up menu (whose Salir a stray letter would choose), and a
-// menu opened by Alt is always closed by one of its items.
+// Alt+S, no Space (which presses Salir once Tab has reached it), no pop-up
+// menu (whose Salir a stray letter would choose), and a menu opened by Alt
+// is always closed by one of its items.
 // clang-format off
 const char* const kSteps[] = {
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "comma", "period", "minus", "plus", "e", "shift+e", "x",
-    "space", "BackSpace", "Delete", "Left", "Right", "Home", "End", "shift+Left", "shift+Home", "shift+End", "Tab",
+    "BackSpace", "Delete", "Left", "Right", "Home", "End", "shift+Left", "shift+Home", "shift+End", "Tab",
     "Return", "ctrl+z", "ctrl+x", "ctrl+c", "ctrl+v", "ctrl+v", "ctrl+a", "F3", "F4", "F5", "F7", "F8", "F9", "F11",
     "F12", "ctrl+F4", "ctrl+F1", "ctrl+F2", "shift+F2", "shift+F3", "ctrl+i", "alt+x", "alt+q", "alt+w",
     "alt+e Return", "alt+o n", "alt+o a", "alt+a c", "alt+y a", "@click:Text1(0)", "@click:Text1(1)",
