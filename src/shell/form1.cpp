@@ -91,8 +91,9 @@ void Form1::build()
     setFont(sansFont(8.25));
 
     createControls();
-    createMenus();
+    createMenus(false);
     createToolbar();
+    Toolbar1->setFixedHeight(px(kToolbarHeight));
     createStatusBar();
     createConnections();
     // The layout is drawn for one client size; the window keeps it for good.
@@ -293,163 +294,6 @@ void Form1::describeControls()
     }
 }
 
-void Form1::createMenus()
-{
-    const auto menu = [](QMenu* parent, const QString& name, const QString& caption) {
-        QMenu* child = parent->addMenu(caption);
-        child->setObjectName(name);
-        child->menuAction()->setObjectName(name);
-        return child;
-    };
-    const auto item = [](QMenu* parent, const QString& name, const QString& caption,
-                         const QKeySequence& shortcut = {}) {
-        QAction* action = parent->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        return action;
-    };
-    const auto separator = [](QMenu* parent, const QString& name) {
-        QAction* line = parent->addSeparator();
-        line->setObjectName(name);
-        return line;
-    };
-    const auto topMenu = [this](const QString& name, const QString& caption) {
-        QMenu* child = menuBar()->addMenu(caption);
-        child->setObjectName(name);
-        child->menuAction()->setObjectName(name);
-        return child;
-    };
-
-    mnuArchivo = topMenu(QStringLiteral("mnuArchivo"), tr("&Archivo"));
-    mnuCalcular = item(mnuArchivo, QStringLiteral("mnuCalcular"), tr("&Calcular"), Qt::Key_F5);
-    mnuDesarrollo = item(mnuArchivo, QStringLiteral("mnuDesarrollo"), tr("&Desarrollo"), Qt::Key_F2);
-    separator(mnuArchivo, QStringLiteral("mnusepa2"));
-    mnuSalir2 = item(mnuArchivo, QStringLiteral("mnuSalir2"), tr("&Salir"), Qt::CTRL | Qt::Key_S);
-
-    mnuEdi = topMenu(QStringLiteral("mnuEdi"), tr("&Edición"));
-    mnuDeshacer = item(mnuEdi, QStringLiteral("mnuDeshacer"), tr("&Deshacer"), Qt::CTRL | Qt::Key_Z);
-    separator(mnuEdi, QStringLiteral("mnusepa4"));
-    mnuCortar = item(mnuEdi, QStringLiteral("mnuCortar"), tr("Co&rtar"), Qt::CTRL | Qt::Key_X);
-    mnuCopiar = item(mnuEdi, QStringLiteral("mnuCopiar"), tr("&Copiar"), Qt::CTRL | Qt::Key_C);
-    mnuPegar = item(mnuEdi, QStringLiteral("mnuPegar"), tr("&Pegar"), Qt::CTRL | Qt::Key_V);
-    separator(mnuEdi, QStringLiteral("mnusepa5"));
-    mnuBorrar1 = item(mnuEdi, QStringLiteral("mnuBorrar1"), QString(), Qt::Key_F4);
-    mnuBorrarTodo = item(mnuEdi, QStringLiteral("mnuBorrarTodo"), tr("B&orrar Todo"), Qt::CTRL | Qt::Key_F4);
-    separator(mnuEdi, QStringLiteral("mnusepa3"));
-    mnuseleccionar = item(mnuEdi, QStringLiteral("mnuseleccionar"), QString());
-
-    mnuOpci = topMenu(QStringLiteral("mnuOpci"), tr("&Opciones"));
-    mnuPi = menu(mnuOpci, QStringLiteral("mnuPi"), tr("Número &PI"));
-    mnuPorpi = item(mnuPi, QStringLiteral("mnuPorpi"), QString(), Qt::CTRL | Qt::Key_F1);
-    mnuDivipi = item(mnuPi, QStringLiteral("mnuDivipi"), QString(), Qt::CTRL | Qt::Key_F2);
-    mnuElv = menu(mnuOpci, QStringLiteral("mnuElv"), tr("&Elevar a"));
-    mnuEleva2 = item(mnuElv, QStringLiteral("mnuEleva2"), QString(), Qt::SHIFT | Qt::Key_F2);
-    mnuElevar = item(mnuElv, QStringLiteral("mnuElevar"), QString(), Qt::SHIFT | Qt::Key_F3);
-    mnuInvertir = item(mnuOpci, QStringLiteral("mnuInvertir"), QString(), Qt::CTRL | Qt::Key_I);
-    mnusepa6 = separator(mnuOpci, QStringLiteral("mnusepa6"));
-    for (QAction* advanced : {mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir, mnusepa6})
-        advanced->setVisible(false);
-    mnuCentrar1 = item(mnuOpci, QStringLiteral("mnuCentrar1"), tr("C&entrar"), Qt::Key_F3);
-    mnuCalcu1 = item(mnuOpci, QStringLiteral("mnuCalcu1"), tr("&Calculadora"), Qt::Key_F6);
-    separator(mnuOpci, QStringLiteral("munsepa3"));
-    mnuNota = item(mnuOpci, QStringLiteral("mnuNota"), tr("&Notación científica"), Qt::Key_F7);
-    mnuVisible1 = item(mnuOpci, QStringLiteral("mnuVisible1"), tr("&Siempre Visible"), Qt::Key_F8);
-    mnuIgualacero = item(mnuOpci, QStringLiteral("mnuIgualacero"), tr("S&iempre = 0"), Qt::Key_F9);
-    mnusimpli = item(mnuOpci, QStringLiteral("mnusimpli"), tr("Simplificar Raiz Compleja"), Qt::Key_F11);
-    separator(mnuOpci, QStringLiteral("munsepa4"));
-    mnuAvanzado = item(mnuOpci, QStringLiteral("mnuAvanzado"), tr("&Avanzado"), Qt::Key_F12);
-    for (QAction* option : {mnuNota, mnuVisible1, mnuIgualacero, mnusimpli, mnuAvanzado})
-        option->setCheckable(true);
-
-    mnuAyuda = topMenu(QStringLiteral("mnuAyuda"), tr("A&yuda"));
-    mnuAcerca = item(mnuAyuda, QStringLiteral("mnuAcerca"), tr("&Acerca de..."));
-
-    mnuTarea = new QMenu(tr("Menú"), this);
-    mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
-    mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
-    mnuCentrar = item(mnuTarea, QStringLiteral("mnuCentrar"), tr("C&entrar"));
-    mnuBorrar = item(mnuTarea, QStringLiteral("mnuBorrar"), tr("&Borrar todo"));
-    mnuCalcu = item(mnuTarea, QStringLiteral("mnuCalcu"), tr("&Calculadora"));
-    separator(mnuTarea, QStringLiteral("mnusepa0"));
-    mnuVisible = item(mnuTarea, QStringLiteral("mnuVisible"), tr("&Siempre Visible"));
-    mnuVisible->setCheckable(true);
-    separator(mnuTarea, QStringLiteral("mnusepa1"));
-    mnuSalir = item(mnuTarea, QStringLiteral("mnuSalir"), tr("S&alir"));
-}
-
-void Form1::createToolbar()
-{
-    // Its title shows in the menu bar's own context menu.
-    Toolbar1 = new QToolBar(tr("Toolbar1"), this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Toolbar1->setIconSize(QSize(32, 32));
-    Toolbar1->setFixedHeight(px(kToolbarHeight));
-    Toolbar1->toggleViewAction()->setEnabled(false);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-
-    struct Button {
-        const char* key;
-        const char* description;
-        const char* toolTip;
-        const char* themeIcon;  // freedesktop name, empty when the theme has none that fits
-        const char* ownIcon;
-        bool check;
-    };
-    // A null key stands for a separator.
-    static const Button buttons[] = {
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Eje", QT_TRANSLATE_NOOP("Form1", "Calcular"), QT_TRANSLATE_NOOP("Form1", "Calcular"), "", "calcular", false},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Des", QT_TRANSLATE_NOOP("Form1", "Deshacer"), QT_TRANSLATE_NOOP("Form1", "Deshacer"), "edit-undo", "deshacer",
-         false},
-        {"Cor", QT_TRANSLATE_NOOP("Form1", "Cortar"), QT_TRANSLATE_NOOP("Form1", "Cortar"), "edit-cut", "cortar",
-         false},
-        {"Cop", QT_TRANSLATE_NOOP("Form1", "Copiar"), QT_TRANSLATE_NOOP("Form1", "Copiar"), "edit-copy", "copiar",
-         false},
-        {"Peg", QT_TRANSLATE_NOOP("Form1", "Pegar"), QT_TRANSLATE_NOOP("Form1", "Pegar"), "edit-paste", "pegar", false},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Bor", QT_TRANSLATE_NOOP("Form1", "Borrar"), QT_TRANSLATE_NOOP("Form1", "Borrar"), "edit-delete", "borrar",
-         false},
-        {"BoTo", QT_TRANSLATE_NOOP("Form1", "Borrar Todo"), QT_TRANSLATE_NOOP("Form1", "Borrar Todo"), "edit-clear",
-         "borrar-todo", false},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Cen", QT_TRANSLATE_NOOP("Form1", "Centrar"), QT_TRANSLATE_NOOP("Form1", "Centrar"), "", "centrar", false},
-        {"Cal", QT_TRANSLATE_NOOP("Form1", "Calculadora"), QT_TRANSLATE_NOOP("Form1", "Ejecutar Calculadora"),
-         "accessories-calculator", "calculadora", false},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Not", QT_TRANSLATE_NOOP("Form1", "Notación científica"), QT_TRANSLATE_NOOP("Form1", "Notación científica"),
-         "", "notacion", true},
-        {"Sie", QT_TRANSLATE_NOOP("Form1", "Siempre Visible"), QT_TRANSLATE_NOOP("Form1", "Siempre Visible"), "",
-         "siempre-visible", true},
-        {"Si=0", QT_TRANSLATE_NOOP("Form1", "Siempre = 0"), QT_TRANSLATE_NOOP("Form1", "Siempre = 0"), "", "igual-cero",
-         true},
-        {"Sim", QT_TRANSLATE_NOOP("Form1", "Simplificar Solución Compleja"),
-         QT_TRANSLATE_NOOP("Form1", "Simplificar Solución Compleja"), "", "simplificar", true},
-        {"Ava", QT_TRANSLATE_NOOP("Form1", "Avanzado"), QT_TRANSLATE_NOOP("Form1", "Menú Avanzado"), "", "avanzado",
-         true},
-        {nullptr, nullptr, nullptr, nullptr, nullptr, false},
-        {"Ace", QT_TRANSLATE_NOOP("Form1", "Acerca de"), QT_TRANSLATE_NOOP("Form1", "Acerca de..."), "help-about",
-         "acerca", false},
-    };
-    for (const Button& button : buttons) {
-        if (button.key == nullptr) {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.ownIcon)));
-        const QString themeName = QString::fromLatin1(button.themeIcon);
-        QAction* action =
-            Toolbar1->addAction(themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own), tr(button.description));
-        action->setObjectName(QString::fromLatin1(button.key));
-        action->setToolTip(tr(button.toolTip));
-        action->setCheckable(button.check);
-        Toolbar1->widgetForAction(action)->setFixedSize(38, 39);
-    }
-}
-
 void Form1::createStatusBar()
 {
     StatusBar1 = new StatusBar(px(kStatusBarHeight), kProgramHandle, this);
@@ -489,36 +333,6 @@ void Form1::createConnections()
     connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2); });
     connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3); });
     connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
-
-    connectCommand(mnuCalcular, &Form1::CmdCal_Click);
-    connectCommand(mnuDesarrollo, &Form1::mnuDesarrollo_Click);
-    connectCommand(mnuSalir2, &Form1::CmdSal_Click);
-    connectCommand(mnuSalir, &Form1::CmdSal_Click);
-    connectCommand(mnuCentrar1, &Form1::mnuCentrar_Click);
-    connectCommand(mnuCentrar, &Form1::mnuCentrar_Click);
-    connectCommand(mnuCalcu1, &Form1::mnuCalcu_Click);
-    connectCommand(mnuCalcu, &Form1::mnuCalcu_Click);
-    connectCommand(mnuAcerca, &Form1::mnuAcerca_Click);
-    connectCommand(mnuVisible1, &Form1::mnuVisible_Click);
-    connectCommand(mnuVisible, &Form1::mnuVisible_Click);
-    connectCommand(mnuNota, &Form1::mnuNota_Click);
-    connectCommand(mnuIgualacero, &Form1::mnuIgualacero_Click);
-    connectCommand(mnusimpli, &Form1::mnusimpli_Click);
-    connectCommand(mnuAvanzado, &Form1::mnuAvanzado_Click);
-    connectCommand(mnuDeshacer, &Form1::Deshacer);
-    connectCommand(mnuCortar, &Form1::Cortar);
-    connectCommand(mnuCopiar, &Form1::Copiar);
-    connectCommand(mnuPegar, &Form1::Pegar);
-    connectCommand(mnuBorrar1, &Form1::mnuBorrar1_Click);
-    connectCommand(mnuBorrarTodo, &Form1::mnuBorrarTodo_Click);
-    connectCommand(mnuBorrar, &Form1::mnuBorrarTodo_Click);
-    connectCommand(mnuseleccionar, &Form1::mnuseleccionar_Click);
-    connectCommand(mnuPorpi, &Form1::mnuPorpi_Click);
-    connectCommand(mnuDivipi, &Form1::mnuDivipi_Click);
-    connectCommand(mnuEleva2, &Form1::mnuEleva2_Click);
-    connectCommand(mnuElevar, &Form1::mnuElevar_Click);
-    connectCommand(mnuInvertir, &Form1::mnuInvertir_Click);
     connect(mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
     connect(mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);
 
@@ -529,47 +343,6 @@ void Form1::createConnections()
     exitOnEscape_ = new QShortcut(Qt::Key_Escape, this);
     exitOnEscape_->setEnabled(false);
     connect(exitOnEscape_, &QShortcut::activated, this, &Form1::CmdSal_Click);
-}
-
-// Qt has already toggled a check item when it reports the click; the marks
-// show the options again at once, and only the command changes them.
-void Form1::connectCommand(QAction* item, void (Form1::*command)())
-{
-    connect(item, &QAction::triggered, this, [this, item, command] {
-        if (item->isCheckable())
-            showOptions();
-        (this->*command)();
-    });
-}
-
-// Toolbar buttons are told apart by their key, compared exactly.
-void Form1::Toolbar1_ButtonClick(QAction* button)
-{
-    static const std::pair<QLatin1String, void (Form1::*)()> routes[] = {
-        {QLatin1String("Eje"), &Form1::CmdCal_Click},
-        {QLatin1String("Des"), &Form1::Deshacer},
-        {QLatin1String("Cor"), &Form1::Cortar},
-        {QLatin1String("Cop"), &Form1::Copiar},
-        {QLatin1String("Peg"), &Form1::Pegar},
-        {QLatin1String("Bor"), &Form1::mnuBorrar1_Click},
-        {QLatin1String("BoTo"), &Form1::mnuBorrarTodo_Click},
-        {QLatin1String("Cen"), &Form1::mnuCentrar_Click},
-        {QLatin1String("Cal"), &Form1::mnuCalcu_Click},
-        {QLatin1String("Not"), &Form1::mnuNota_Click},
-        {QLatin1String("Sie"), &Form1::mnuVisible_Click},
-        {QLatin1String("Sim"), &Form1::mnusimpli_Click},
-        {QLatin1String("Si=0"), &Form1::mnuIgualacero_Click},
-        {QLatin1String("Ava"), &Form1::mnuAvanzado_Click},
-        {QLatin1String("Ace"), &Form1::mnuAcerca_Click},
-    };
-    if (button->isCheckable())
-        showOptions();
-    for (const auto& [key, command] : routes) {
-        if (button->objectName() == key) {
-            (this->*command)();
-            return;
-        }
-    }
 }
 
 // The task menu opens on a right-button press on the window's background and
@@ -592,15 +365,4 @@ void Form1::showResultStart(TextBox* result)
 {
     result->home(false);
     result->setToolTip(result->text());
-}
-
-void Form1::showTaskMenu(Qt::MouseButton button)
-{
-    if (button == Qt::RightButton)
-        mnuTarea->exec(QCursor::pos());
-}
-
-QAction* Form1::toolbarButton(const QString& key) const
-{
-    return Toolbar1->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
 }

@@ -92,15 +92,16 @@ private:
     // Building the window, in this order.
     void createControls();
     void describeControls();
-    void createMenus();
+    struct Command;
+    static const std::vector<Command>& commands();
+    void createMenus(bool taskMenu);
     void createToolbar();
     void createStatusBar();
     void createConnections();
-    void connectCommand(QAction* item, void (Form1::*command)());
     void showTaskMenu(Qt::MouseButton button);
     void showResultStart(TextBox* result);
     void Toolbar1_ButtonClick(QAction* button);
-    QAction* toolbarButton(const QString& key) const;
+    QAction* toolbarButton(const char* key) const;
     int px(int twips) const;
     void place(QWidget* control, int left, int top, int width, int height) const;
 
@@ -170,6 +171,7 @@ private:
     void StatusBar1_PanelClick(int panel);
 
     // Display options.
+    void switchNotation();
     void copyAsScientific(const TextBox* result, TextBox* copy);
     void showOptions();
 
@@ -233,7 +235,7 @@ private:
     QAction* mnuAvanzado = nullptr;
     QMenu* mnuAyuda = nullptr;
     QAction* mnuAcerca = nullptr;
-    // The pop-up menu, never in the menu bar.
+    // The pop-up menu, never in the menu bar; built when first shown.
     QMenu* mnuTarea = nullptr;
     QAction* mnuCentrar = nullptr;
     QAction* mnuBorrar = nullptr;

@@ -33,7 +33,7 @@ void Form1::CmdCal_Click()
     trx::SolveRequest request;
     for (int i = 0; i < 4; ++i)
         request.fields[i] = Text1[i]->text().toStdString();
-    request.simplifyRoot = mnusimpli->isChecked();
+    request.simplifyRoot = options_.simplify;
     request.separator = SeparadorDecimal;
     const trx::SolveResult result = trx::solve(request);
 

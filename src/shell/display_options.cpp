@@ -2,8 +2,9 @@
 // The display options of the Opciones menu, the scientific copies of the
 // numeric solutions, and the linear-term switch.
 //
-// Each option is a toggle of its value in options_; the menu items' check
-// marks and the toolbar buttons only show it.
+// Each option is a toggle of its value in options_; every command that
+// changes one ends by showing options_ again on the menu items' check marks
+// and the toolbar buttons, which Qt has toggled on the click already.
 
 #include "options/display_formats.h"
 #include "shell/form1.h"
@@ -31,9 +32,11 @@ bool containsDigit(const QString& text)
 void Form1::showOptions()
 {
     const auto show = [this](bool on, std::initializer_list<QAction*> items, const char* key) {
-        for (QAction* item : items)
-            item->setChecked(on);
-        toolbarButton(QLatin1String(key))->setChecked(on);
+        for (QAction* item : items) {
+            if (item != nullptr)  // the pop-up menu's, once it exists
+                item->setChecked(on);
+        }
+        toolbarButton(key)->setChecked(on);
     };
     show(options_.alwaysOnTop, {mnuVisible, mnuVisible1}, "Sie");
     show(options_.rightSideZero, {mnuIgualacero}, "Si=0");
@@ -47,10 +50,14 @@ void Form1::mnuNota_Click()
     SinFoco = true;
     ComprobarDatos();
     SinFoco = false;
-    if (DatosNoValidos)
-        return;
-    options_.scientific = !options_.scientific;
+    if (!DatosNoValidos)
+        switchNotation();
     showOptions();
+}
+
+void Form1::switchNotation()
+{
+    options_.scientific = !options_.scientific;
 
     if (options_.scientific) {
         // Copies written by a solve since the last switch are already
