@@ -5,8 +5,6 @@
 #include "shell/desarrollo.h"
 #include "window_harness.h"
 
-#include <QTimer>
-
 #include <tuple>
 
 namespace {
@@ -17,14 +15,13 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
     EXPECT_EQ(window.form.findChild<Desarrollo*>(), nullptr);  // nothing built at start-up
     window.press(0, Qt::Key_F2);
     auto* desarrollo = window.find<Desarrollo>(QStringLiteral("Desarrollo"));
-    ASSERT_NE(desarrollo, nullptr);
-    EXPECT_TRUE(desarrollo->isVisible());
+    ASSERT_TRUE(desarrollo != nullptr && desarrollo->isVisible());
     const auto working = [desarrollo] { return QString::fromStdString(trx::workingPlainText(desarrollo->steps())); };
 
     // Each failure leaves no working behind but its reason; a good solve brings it back.
-    for (const auto& [a, c, why] : {std::tuple{"0", "1", "El coeficiente de x² es 0"},
-                                    std::tuple{"1", "1E308", "Operación cancelada"},
-                                    std::tuple{"1", "-", "Un coeficiente no es un número válido"}}) {
+    for (const auto& [a, c, why] :
+         {std::tuple{"0", "1", "El coeficiente de x² es 0"}, std::tuple{"1", "1E308", "Operación cancelada"},
+          std::tuple{"1", "-", "Un coeficiente no es un número válido"}}) {
         window.typeEquation(QStringLiteral("4"), QStringLiteral("-4"), QStringLiteral("-3"), QStringLiteral("0"));
         window.clickSolve();
         EXPECT_TRUE(working().contains(QStringLiteral("x₁ = (4 + 8)/8 = 12/8 = 3/2"))) << working().toStdString();
@@ -37,41 +34,19 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
     }
 }
 
-// Printing loads its module on demand and asks for a printer in a modal box.
-TEST(Desarrollo, PrintAsksForAPrinter)
-{
-    WindowHarness window;
-    window.action(QStringLiteral("mnuDesarrollo"))->trigger();
-    window.clickSolve();
-    QString asked;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&asked] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            asked = dialog->windowTitle();
-            dialog->close();
-        }
-    });
-    answer.start(10);
-    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdImprimir")), Qt::LeftButton);
-    answer.stop();
-    EXPECT_EQ(asked, QStringLiteral("Imprimir"));
-}
-
-TEST(Desarrollo, RemembersWhetherItWasOpenOnlyOnceUsed)
+// Open at the exit, it opens again at the next start; never used, it does not.
+TEST(Desarrollo, OpensAgainWhenItWasOpenAtTheExit)
 {
     for (const bool opened : {false, true}) {
-        WindowHarness window;
-        if (opened)
-            window.press(0, Qt::Key_F2);
-        window.form.CmdSal_Click();
-        EXPECT_EQ(window.platform.memoryStore.read("desarrollo"), opened ? std::optional<std::string>("1") : std::nullopt);
-        RecordingPlatform stored;
-        stored.memoryStore = window.platform.memoryStore;
-        Form1 again(stored);
-        again.show();
-        again.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
-        EXPECT_EQ(again.findChild<Desarrollo*>() != nullptr, opened);
+        TemporaryStore store;
+        {
+            WindowHarness window(true);
+            if (opened)
+                window.press(0, Qt::Key_F2);
+            window.form.CmdSal_Click();
+        }
+        WindowHarness again(true);
+        EXPECT_EQ(again.form.findChild<Desarrollo*>() != nullptr, opened);
     }
 }
 
