@@ -14,7 +14,7 @@
 // error reporting of the coefficient fields.
 
 #include "options/display_options.h"
-#include "shell/controls.h"
+#include "shell/form1_controls.h"
 #include "solver/run_time_error.h"
 
 #include <QMainWindow>
@@ -29,7 +29,6 @@
 class Desarrollo;
 class Platform;
 class QMenu;
-class QPushButton;
 class QShortcut;
 class QToolBar;
 class StatusBar;
@@ -40,7 +39,7 @@ struct StoredSettings;
 enum class SettingsWriter;
 }  // namespace trx
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private Form1Controls {
     Q_OBJECT
 public:
     Form1();  // with the real platform services
@@ -89,9 +88,7 @@ protected:
 private:
     void build();
 
-    // Building the window, in this order.
-    void createControls();
-    void describeControls();
+    // Building the window, in this order (the controls first).
     struct Command;
     static const std::vector<Command>& commands();
     void createMenus(bool taskMenu);
@@ -102,8 +99,6 @@ private:
     void showResultStart(TextBox* result);
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const char* key) const;
-    int px(int twips) const;
-    void place(QWidget* control, int left, int top, int width, int height) const;
 
     // Validation and error reporting of the coefficient fields.
     void ComprobarDatos();
@@ -177,32 +172,6 @@ private:
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
-    int dpi_ = 96;
-
-    // Equation row.
-    std::array<TextBox*, 4> Text1{};
-    ClickLabel* Label2 = nullptr;
-    ClickLabel* Label3 = nullptr;
-    // Numeric solutions.
-    ClickLabel* Lblsol1 = nullptr;
-    ClickLabel* Lblsol2 = nullptr;
-    TextBox* Label4 = nullptr;
-    TextBox* Label5 = nullptr;
-    TextBox* Text2 = nullptr;
-    TextBox* Text3 = nullptr;
-    // Exact-form display.
-    std::array<ClickLabel*, 9> Lblig{};
-    std::array<TextBox*, 2> Lblarri{};
-    std::array<TextBox*, 2> Lblaba{};
-    std::array<TextBox*, 2> Lblarri2{};
-    std::array<TextBox*, 2> lbl2{};
-    std::array<Line*, 4> lines{};  // Line1 to Line4
-    ClickLabel* lblpantalla1 = nullptr;
-    std::array<ClickLabel*, 2> Lblpantalla2{};
-    // Buttons and link.
-    QPushButton* CmdCal = nullptr;
-    QPushButton* CmdSal = nullptr;
-    ClickLabel* Label1 = nullptr;
 
     // Menu bar, items in menu order.
     QMenu* mnuArchivo = nullptr;
