@@ -138,8 +138,8 @@ void Form1Controls::styleControls()
         copy->setFrame(false);
         setBackground(copy, Qt::white);
     }
-    const std::array<TextBox*, 12> results{Label4,     Label5,     Text2,       Text3,       Lblarri[0], Lblarri[1],
-                                           Lblaba[0],  Lblaba[1],  Lblarri2[0], Lblarri2[1], lbl2[0],    lbl2[1]};
+    const std::array<TextBox*, 12> results{Label4,    Label5,    Text2,       Text3,       Lblarri[0], Lblarri[1],
+                                           Lblaba[0], Lblaba[1], Lblarri2[0], Lblarri2[1], lbl2[0],    lbl2[1]};
     const QColor buttonFace = Label4->palette().color(QPalette::Button);
     for (TextBox* result : results) {
         if (result != Text2 && result != Text3) {
