@@ -142,8 +142,6 @@ private:
     void transformActive(double (*operation)(double));
 
     // The solve command's pieces.
-    void resetResultDisplay();
-    void showSolveResult(const trx::SolveResult& result);
     bool dispatchSolveError(trx::ErrorCode code);
     void finishSolve(const trx::SolveResult& result);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form1_controls.h"
 
+#include "solver/solve.h"
+
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -9,9 +11,18 @@
 
 namespace {
 
+// What the computation writes, in Spanish, where a complex solution has no
+// denominator of its own.
+const char* const kComplexSolution = QT_TRANSLATE_NOOP("Form1", "Solución compleja");
+
 QString translated(const char* text)
 {
     return QCoreApplication::translate("Form1", text);
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
 }
 
 QFont signFont()
@@ -195,5 +206,46 @@ void Form1Controls::describeControls()
         describe(Lblaba[i], named(QT_TRANSLATE_NOOP("Form1", "Denominador de la %1")), unsimplified);
         describe(Lblarri2[i], named(QT_TRANSLATE_NOOP("Form1", "Numerador simplificado de la %1")), simplified);
         describe(lbl2[i], named(QT_TRANSLATE_NOOP("Form1", "Denominador simplificado de la %1")), simplified);
+    }
+}
+
+void Form1Controls::clearResults()
+{
+    lblpantalla1->show();
+    for (int i = 0; i < 2; ++i) {
+        Lblarri[i]->clear();
+        Lblaba[i]->clear();
+        lbl2[i]->clear();
+        Lblarri2[i]->clear();
+        Lblpantalla2[i]->show();
+    }
+    Label4->clear();
+    Label5->clear();
+}
+
+// Each write to a coefficient field runs its change handling at once, as a
+// user's edit would.
+void Form1Controls::showResult(const trx::SolveResult& result)
+{
+    for (const auto& [index, text] : result.fieldWrites)
+        Text1[index]->setText(fromUtf8(text));
+    if (result.linearTermZero) {
+        Label3->clear();
+        Text1[1]->setEnabled(false);
+    }
+
+    const trx::ExactForms& exact = result.exact;
+    for (int i = 0; i < 2; ++i) {
+        const std::string& denominator = exact.reducedDenominator[i];
+        lbl2[i]->setText(denominator == kComplexSolution ? translated(kComplexSolution) : fromUtf8(denominator));
+        Lblarri[i]->setText(fromUtf8(exact.numerator[i]));
+    }
+    Label4->setText(fromUtf8(result.solution1));
+    Label5->setText(fromUtf8(result.solution2));
+    lblpantalla1->setVisible(!exact.leftColumnUncovered);
+    for (int i = 0; i < 2; ++i) {
+        Lblaba[i]->setText(fromUtf8(exact.denominator[i]));
+        Lblarri2[i]->setText(fromUtf8(exact.reducedNumerator[i]));
+        Lblpantalla2[i]->setVisible(!exact.reducedRowUncovered[i]);
     }
 }

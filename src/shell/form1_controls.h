@@ -11,6 +11,9 @@
 #include <array>
 
 class QPushButton;
+namespace trx {
+struct SolveResult;
+}
 
 class Form1Controls {
 public:
@@ -25,6 +28,8 @@ protected:
     void createControls(QWidget* client, const QString& address);
     int px(int twips) const { return (twips * dpi_ + kTwipsPerInch / 2) / kTwipsPerInch; }
     static QFont sansFont(qreal points, bool bold = false);
+    void clearResults();
+    void showResult(const trx::SolveResult& result);
 
     int dpi_ = 96;
     // Equation row.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: the window side of the solver.  It clears the result
-// display, validates the fields, hands their texts to trx::solve and writes
-// back what it returns, then runs the command's error trap and finishing
-// steps.
+// display, validates the fields, hands their texts to trx::solve, has the
+// controls show what it returns, then runs the command's error trap and
+// finishing steps.
 
 #include "shell/form1.h"
 #include "solver/solve.h"
@@ -10,9 +10,6 @@
 namespace {
 
 const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.");
-// What the computation writes, in Spanish, where a complex solution has no
-// denominator of its own.
-const char* const kComplexSolution = QT_TRANSLATE_NOOP("Form1", "Solución compleja");
 
 QString fromUtf8(const std::string& text)
 {
@@ -23,7 +20,7 @@ QString fromUtf8(const std::string& text)
 
 void Form1::CmdCal_Click()
 {
-    resetResultDisplay();
+    clearResults();
     ComprobarDatos();
     if (DatosNoValidos) {
         explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
@@ -44,52 +41,13 @@ void Form1::CmdCal_Click()
         explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
         return;
     }
-    showSolveResult(result);
+    showResult(result);
     if (dispatchSolveError(result.error))
         finishSolve(result);
     if (result.outcome == trx::SolveOutcome::Cancelled || result.outcome == trx::SolveOutcome::NotANumber)
         explainNoWorking(QStringLiteral("Operación cancelada: no hay desarrollo que mostrar."));
     else
         showWorking(request.fields);
-}
-
-void Form1::resetResultDisplay()
-{
-    lblpantalla1->show();
-    for (int i = 0; i < 2; ++i) {
-        Lblarri[i]->clear();
-        Lblaba[i]->clear();
-        lbl2[i]->clear();
-        Lblarri2[i]->clear();
-        Lblpantalla2[i]->show();
-    }
-    Label4->clear();
-    Label5->clear();
-}
-
-void Form1::showSolveResult(const trx::SolveResult& result)
-{
-    for (const auto& [index, text] : result.fieldWrites)
-        Text1[index]->setText(fromUtf8(text));
-    if (result.linearTermZero) {
-        Label3->clear();
-        Text1[1]->setEnabled(false);
-    }
-
-    const trx::ExactForms& exact = result.exact;
-    for (int i = 0; i < 2; ++i) {
-        const std::string& denominator = exact.reducedDenominator[i];
-        lbl2[i]->setText(denominator == kComplexSolution ? tr(kComplexSolution) : fromUtf8(denominator));
-        Lblarri[i]->setText(fromUtf8(exact.numerator[i]));
-    }
-    Label4->setText(fromUtf8(result.solution1));
-    Label5->setText(fromUtf8(result.solution2));
-    lblpantalla1->setVisible(!exact.leftColumnUncovered);
-    for (int i = 0; i < 2; ++i) {
-        Lblaba[i]->setText(fromUtf8(exact.denominator[i]));
-        Lblarri2[i]->setText(fromUtf8(exact.reducedNumerator[i]));
-        Lblpantalla2[i]->setVisible(!exact.reducedRowUncovered[i]);
-    }
 }
 
 // The command's error trap.  Returns whether the finishing steps follow.
