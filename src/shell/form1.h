@@ -14,6 +14,7 @@
 // error reporting of the coefficient fields.
 
 #include "options/display_options.h"
+#include "shell/form1_commands.h"
 #include "shell/form1_controls.h"
 #include "solver/run_time_error.h"
 
@@ -39,7 +40,7 @@ struct StoredSettings;
 enum class SettingsWriter;
 }  // namespace trx
 
-class Form1 : public QMainWindow, private Form1Controls {
+class Form1 : public QMainWindow, private Form1Controls, private Form1Menus {
     Q_OBJECT
 public:
     Form1();  // with the real platform services
@@ -89,8 +90,6 @@ private:
     void build();
 
     // Building the window, in this order (the controls first).
-    struct Command;
-    static const std::vector<Command>& commands();
     void createMenus(bool taskMenu);
     void createToolbar();
     void createStatusBar();
@@ -170,45 +169,6 @@ private:
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
-
-    // Menu bar, items in menu order.
-    QMenu* mnuArchivo = nullptr;
-    QAction* mnuCalcular = nullptr;
-    QAction* mnuDesarrollo = nullptr;
-    QAction* mnuSalir2 = nullptr;
-    QMenu* mnuEdi = nullptr;
-    QAction* mnuDeshacer = nullptr;
-    QAction* mnuCortar = nullptr;
-    QAction* mnuCopiar = nullptr;
-    QAction* mnuPegar = nullptr;
-    QAction* mnuBorrar1 = nullptr;
-    QAction* mnuBorrarTodo = nullptr;
-    QAction* mnuseleccionar = nullptr;
-    QMenu* mnuOpci = nullptr;
-    QMenu* mnuPi = nullptr;
-    QAction* mnuPorpi = nullptr;
-    QAction* mnuDivipi = nullptr;
-    QMenu* mnuElv = nullptr;
-    QAction* mnuEleva2 = nullptr;
-    QAction* mnuElevar = nullptr;
-    QAction* mnuInvertir = nullptr;
-    QAction* mnusepa6 = nullptr;
-    QAction* mnuCentrar1 = nullptr;
-    QAction* mnuCalcu1 = nullptr;
-    QAction* mnuNota = nullptr;
-    QAction* mnuVisible1 = nullptr;
-    QAction* mnuIgualacero = nullptr;
-    QAction* mnusimpli = nullptr;
-    QAction* mnuAvanzado = nullptr;
-    QMenu* mnuAyuda = nullptr;
-    QAction* mnuAcerca = nullptr;
-    // The pop-up menu, never in the menu bar; built when first shown.
-    QMenu* mnuTarea = nullptr;
-    QAction* mnuCentrar = nullptr;
-    QAction* mnuBorrar = nullptr;
-    QAction* mnuCalcu = nullptr;
-    QAction* mnuVisible = nullptr;
-    QAction* mnuSalir = nullptr;
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
