@@ -118,13 +118,6 @@ void Form1Controls::createControls(QWidget* client, const QString& address)
     Label1->setText(address);
     styleControls();
     describeControls();
-    QWidget::setTabOrder(Text1[0], Text1[1]);
-    QWidget::setTabOrder(Text1[1], Text1[2]);
-    QWidget::setTabOrder(Text1[2], Text1[3]);
-    QWidget::setTabOrder(Text1[3], CmdCal);
-    QWidget::setTabOrder(CmdCal, CmdSal);
-    QWidget::setTabOrder(CmdSal, Text2);
-    QWidget::setTabOrder(Text2, Text3);
 }
 
 void Form1Controls::styleControls()
@@ -171,6 +164,10 @@ void Form1Controls::styleControls()
     Label1->setPalette(linkPalette);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->adjustSize();  // sized to its text, whatever the font
+
+    const std::array<QWidget*, 8> tabOrder{Text1[0], Text1[1], Text1[2], Text1[3], CmdCal, CmdSal, Text2, Text3};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 // Names and descriptions that screen readers announce.
