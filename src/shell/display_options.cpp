@@ -1,33 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The display options of the Opciones menu, the scientific copies of the
-// numeric solutions, and the linear-term switch.
+// The display options of the Opciones menu and the linear-term switch.
 //
 // Each option is a toggle of its value in options_; every command that
 // changes one ends by showing options_ again on the menu items' check marks
 // and the toolbar buttons, which Qt has toggled on the click already.
 
-#include "options/display_formats.h"
 #include "shell/form1.h"
-#include "solver/number_text.h"
 
 #include <QAction>
 #include <QMenu>
-
-#include <algorithm>
-
-namespace {
-
-QString reformatted(const QString& text, char separator, std::string (*format)(std::string_view, char))
-{
-    return QString::fromStdString(format(text.toStdString(), separator));
-}
-
-bool containsDigit(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-}
-
-}  // namespace
 
 void Form1::showOptions()
 {
@@ -50,47 +31,11 @@ void Form1::mnuNota_Click()
     SinFoco = true;
     ComprobarDatos();
     SinFoco = false;
-    if (!DatosNoValidos)
-        switchNotation();
+    if (!DatosNoValidos) {
+        options_.scientific = !options_.scientific;
+        showNotation(options_.scientific, SeparadorDecimal);
+    }
     showOptions();
-}
-
-void Form1::switchNotation()
-{
-    options_.scientific = !options_.scientific;
-
-    if (options_.scientific) {
-        // Copies written by a solve since the last switch are already
-        // scientific; older ones were put in fixed form by the switch-off.
-        if (!CopiaCientifica) {
-            if (containsDigit(Text2->text()))
-                Text2->setText(reformatted(Label4->text(), SeparadorDecimal, trx::scientificForm));
-            if (containsDigit(Text3->text()))
-                Text3->setText(reformatted(Label5->text(), SeparadorDecimal, trx::scientificForm));
-        }
-        CopiaCientifica = false;
-        for (TextBox* field : Text1)
-            field->setText(reformatted(field->text(), SeparadorDecimal, trx::scientificForm));
-    } else {
-        for (TextBox* field : Text1)
-            field->setText(reformatted(field->text(), SeparadorDecimal, trx::fixedForm));
-        Text2->setText(reformatted(Text2->text(), SeparadorDecimal, trx::fixedForm));
-        Text3->setText(reformatted(Text3->text(), SeparadorDecimal, trx::fixedForm));
-        CopiaCientifica = false;
-    }
-}
-
-// Keeps the scientific copy of a numeric solution; other texts (empty, a
-// complex solution, a cancellation) are copied as they are.
-void Form1::copyAsScientific(const TextBox* result, TextBox* copy)
-{
-    const std::string text = result->text().toStdString();
-    if (trx::isNumeric(text, SeparadorDecimal)) {
-        copy->setText(QString::fromStdString(trx::scientificForm(text, SeparadorDecimal)));
-        CopiaCientifica = true;
-    } else {
-        copy->setText(result->text());
-    }
 }
 
 void Form1::mnuIgualacero_Click()

@@ -95,8 +95,8 @@ void Form1::createConnections()
     for (ClickLabel* panel : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
         connect(panel, &ClickLabel::mousePressed, this, &Form1::showTaskMenu);
     centralWidget()->installEventFilter(this);
-    connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2); });
-    connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3); });
+    connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2, SeparadorDecimal); });
+    connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3, SeparadorDecimal); });
     connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
     connect(mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
     connect(mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);

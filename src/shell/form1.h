@@ -163,8 +163,6 @@ private:
     void StatusBar1_PanelClick(int panel);
 
     // Display options.
-    void switchNotation();
-    void copyAsScientific(const TextBox* result, TextBox* copy);
     void showOptions();
 
     std::unique_ptr<Platform> ownedPlatform_;
@@ -185,7 +183,6 @@ private:
     char SeparadorDecimal = ',';
     QString MsgPortapapeles;
     QString RutaCalculadora;
-    bool CopiaCientifica = false;
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
     // The keystroke filter's state.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form1_controls.h"
 
+#include "options/display_formats.h"
+#include "solver/number_text.h"
 #include "solver/solve.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 
@@ -42,6 +45,16 @@ void setBackground(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
+}
+
+QString reformatted(const QString& text, char separator, std::string (*format)(std::string_view, char))
+{
+    return QString::fromStdString(format(text.toStdString(), separator));
+}
+
+bool containsDigit(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
 }  // namespace
@@ -244,5 +257,42 @@ void Form1Controls::showResult(const trx::SolveResult& result)
         Lblaba[i]->setText(fromUtf8(exact.denominator[i]));
         Lblarri2[i]->setText(fromUtf8(exact.reducedNumerator[i]));
         Lblpantalla2[i]->setVisible(!exact.reducedRowUncovered[i]);
+    }
+}
+
+// Rewrites the fields, and the solutions' copies, in the notation switched to.
+void Form1Controls::showNotation(bool scientific, char separator)
+{
+    if (scientific) {
+        // Copies written by a solve since the last switch are already
+        // scientific; older ones were put in fixed form by the switch-off.
+        if (!CopiaCientifica) {
+            if (containsDigit(Text2->text()))
+                Text2->setText(reformatted(Label4->text(), separator, trx::scientificForm));
+            if (containsDigit(Text3->text()))
+                Text3->setText(reformatted(Label5->text(), separator, trx::scientificForm));
+        }
+        CopiaCientifica = false;
+        for (TextBox* field : Text1)
+            field->setText(reformatted(field->text(), separator, trx::scientificForm));
+    } else {
+        for (TextBox* field : Text1)
+            field->setText(reformatted(field->text(), separator, trx::fixedForm));
+        Text2->setText(reformatted(Text2->text(), separator, trx::fixedForm));
+        Text3->setText(reformatted(Text3->text(), separator, trx::fixedForm));
+        CopiaCientifica = false;
+    }
+}
+
+// Keeps the scientific copy of a numeric solution; other texts (empty, a
+// complex solution, a cancellation) are copied as they are.
+void Form1Controls::copyAsScientific(const TextBox* result, TextBox* copy, char separator)
+{
+    const std::string text = result->text().toStdString();
+    if (trx::isNumeric(text, separator)) {
+        copy->setText(QString::fromStdString(trx::scientificForm(text, separator)));
+        CopiaCientifica = true;
+    } else {
+        copy->setText(result->text());
     }
 }

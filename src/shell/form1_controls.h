@@ -30,6 +30,9 @@ protected:
     static QFont sansFont(qreal points, bool bold = false);
     void clearResults();
     void showResult(const trx::SolveResult& result);
+    void showNotation(bool scientific, char separator);
+    // Keeps the scientific copy of a numeric solution.
+    void copyAsScientific(const TextBox* result, TextBox* copy, char separator);
 
     int dpi_ = 96;
     // Equation row.
@@ -56,6 +59,7 @@ protected:
     QPushButton* CmdCal = nullptr;
     QPushButton* CmdSal = nullptr;
     ClickLabel* Label1 = nullptr;
+    bool CopiaCientifica = false;  // the copies hold the scientific form a solve wrote
 
 private:
     void styleControls();
