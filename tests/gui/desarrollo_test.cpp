@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Desarrollo window: built only when asked for, following each solve,
-// never showing an older equation as the current one, and remembered.
+// The Desarrollo window: built when asked for, following each solve, remembered.
 
 #include "shell/desarrollo.h"
 #include "window_harness.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A platform that records what a user would see instead of showing it, and
-// answers the program's questions from scripted answers.
+// Records what a user would see instead of showing it; answers from a script.
 
 #include "shell/platform.h"
 #include "shell/qt_platform.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every road to every command: menu items, shortcut keys, toolbar keys and
-// pop-up items, each known by what it visibly changes.
+// Every road to every command, each known by what it visibly changes.
 
 #include "window_harness.h"
 

@@ -34,6 +34,18 @@ TEST(Startup, ExitCommandThenStartRoundTrip)
     EXPECT_TRUE(again.platform.messages.empty());
 }
 
+// A hand-edited file may spell the section twice: the program's spelling wins.
+TEST(Startup, SectionSpelledTwice)
+{
+    TemporaryStore store;
+    QSettings ini(store.iniPath(), QSettings::IniFormat);  // seen at once by the program's own
+    ini.setValue(QStringLiteral("VALORS/val1"), 9);
+    ini.setValue(QStringLiteral("VALORS/VAL2"), 0);
+    ini.setValue(QStringLiteral("Valors/val1"), 2);
+    WindowHarness window(true);
+    EXPECT_EQ(window.fieldTexts(), (QStringList{"2", "", "0", "0"}));
+}
+
 // Under a locale that writes "1.5", a stored "1.5" is a number from the
 // first change handling on, whatever the clipboard holds.
 TEST(Startup, PointSeparatorLocale)
