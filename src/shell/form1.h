@@ -35,6 +35,7 @@ class QToolBar;
 class StatusBar;
 
 namespace trx {
+struct SolveRequest;
 struct SolveResult;
 struct StoredSettings;
 enum class SettingsWriter;
@@ -141,6 +142,8 @@ private:
     void transformActive(double (*operation)(double));
 
     // The solve command's pieces.
+    trx::SolveRequest solveRequest() const;
+    void refuseZeroSquareCoefficient();
     bool dispatchSolveError(trx::ErrorCode code);
     void finishSolve(const trx::SolveResult& result);
 
@@ -150,9 +153,13 @@ private:
     void openDesarrollo();
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 
+    // The calculator launcher's question.
+    bool askCalculatorPath();
+
     // Start-up and shutdown.
     void Form_Load();
     void RestaurarCoeficientes(const trx::StoredSettings& stored);
+    void restoreOptions(const trx::DisplayOptions& stored);
     void restorePosition(const trx::StoredSettings& stored);
     void Form_Activate();
     bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);

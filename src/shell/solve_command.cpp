@@ -27,18 +27,10 @@ void Form1::CmdCal_Click()
         return;
     }
 
-    trx::SolveRequest request;
-    for (int i = 0; i < 4; ++i)
-        request.fields[i] = Text1[i]->text().toStdString();
-    request.simplifyRoot = options_.simplify;
-    request.separator = SeparadorDecimal;
+    const trx::SolveRequest request = solveRequest();
     const trx::SolveResult result = trx::solve(request);
-
     if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
-        MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
-        CampoError = 0;
-        EnfocarError();
-        explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
+        refuseZeroSquareCoefficient();
         return;
     }
     showResult(result);
@@ -48,6 +40,25 @@ void Form1::CmdCal_Click()
         explainNoWorking(QStringLiteral("Operación cancelada: no hay desarrollo que mostrar."));
     else
         showWorking(request.fields);
+}
+
+// The fields as typed, with the options and separator in use.
+trx::SolveRequest Form1::solveRequest() const
+{
+    trx::SolveRequest request;
+    for (int i = 0; i < 4; ++i)
+        request.fields[i] = Text1[i]->text().toStdString();
+    request.simplifyRoot = options_.simplify;
+    request.separator = SeparadorDecimal;
+    return request;
+}
+
+void Form1::refuseZeroSquareCoefficient()
+{
+    MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
+    CampoError = 0;
+    EnfocarError();
+    explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
 }
 
 // The command's error trap.  Returns whether the finishing steps follow.
