@@ -16,7 +16,8 @@
 
 #include "field/key_rules.h"
 #include "options/display_options.h"
-#include "shell/controls.h"
+#include "shell/form1_commands.h"
+#include "shell/form1_controls.h"
 #include "solver/run_time_error.h"
 #include "solver/value_commands.h"
 
@@ -32,18 +33,18 @@
 class Desarrollo;
 class Platform;
 class QMenu;
-class QPushButton;
 class QShortcut;
 class QToolBar;
 class StatusBar;
 
 namespace trx {
+struct SolveRequest;
 struct SolveResult;
 struct StoredSettings;
 enum class SettingsWriter;
 }  // namespace trx
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private Form1Controls, private Form1Menus {
     Q_OBJECT
 public:
     Form1();  // with the real platform services
@@ -91,20 +92,15 @@ protected:
 private:
     void build();
 
-    // Building the window, in this order.
-    void createControls();
-    void describeControls();
-    void createMenus();
+    // Building the window, in this order (the controls first).
+    void createMenus(bool taskMenu);
     void createToolbar();
     void createStatusBar();
     void createConnections();
-    void connectCommand(QAction* item, void (Form1::*command)());
     void showTaskMenu(Qt::MouseButton button);
     void showResultStart(TextBox* result);
     void Toolbar1_ButtonClick(QAction* button);
-    QAction* toolbarButton(const QString& key) const;
-    int px(int twips) const;
-    void place(QWidget* control, int left, int top, int width, int height) const;
+    QAction* toolbarButton(const char* key) const;
 
     // Validation and error reporting of the coefficient fields.
     enum class ErrorFocus { Move, Keep };
@@ -143,8 +139,8 @@ private:
     bool applyValueCommand(QLineEdit* box, trx::ValueCommand command, double exponent = 0);
 
     // The solve command's pieces.
-    void resetResultDisplay();
-    void showSolveResult(const trx::SolveResult& result);
+    trx::SolveRequest solveRequest() const;
+    void refuseZeroSquareCoefficient();
     bool dispatchSolveError(trx::ErrorCode code);
     void finishSolve(const trx::SolveResult& result);
 
@@ -154,9 +150,13 @@ private:
     void openDesarrollo();
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 
+    // The calculator launcher's question.
+    bool askCalculatorPath();
+
     // Start-up and shutdown.
     void Form_Load();
     void RestaurarCoeficientes(const trx::StoredSettings& stored);
+    void restoreOptions(const trx::DisplayOptions& stored);
     void restorePosition(const trx::StoredSettings& stored);
     void Form_Activate();
     bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
@@ -167,76 +167,10 @@ private:
     void StatusBar1_PanelClick(int panel);
 
     // Display options.
-    void copyAsScientific(const TextBox* result, TextBox* copy);
     void showOptions();
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
-    int dpi_ = 96;
-
-    // Equation row.
-    std::array<TextBox*, 4> Text1{};
-    ClickLabel* Label2 = nullptr;
-    ClickLabel* Label3 = nullptr;
-    // Numeric solutions.
-    ClickLabel* Lblsol1 = nullptr;
-    ClickLabel* Lblsol2 = nullptr;
-    TextBox* Label4 = nullptr;
-    TextBox* Label5 = nullptr;
-    TextBox* Text2 = nullptr;
-    TextBox* Text3 = nullptr;
-    // Exact-form display.
-    std::array<ClickLabel*, 9> Lblig{};
-    std::array<TextBox*, 2> Lblarri{};
-    std::array<TextBox*, 2> Lblaba{};
-    std::array<TextBox*, 2> Lblarri2{};
-    std::array<TextBox*, 2> lbl2{};
-    std::array<Line*, 4> lines{};  // Line1 to Line4
-    ClickLabel* lblpantalla1 = nullptr;
-    std::array<ClickLabel*, 2> Lblpantalla2{};
-    // Buttons and link.
-    QPushButton* CmdCal = nullptr;
-    QPushButton* CmdSal = nullptr;
-    ClickLabel* Label1 = nullptr;
-
-    // Menu bar, items in menu order.
-    QMenu* mnuArchivo = nullptr;
-    QAction* mnuCalcular = nullptr;
-    QAction* mnuDesarrollo = nullptr;
-    QAction* mnuSalir2 = nullptr;
-    QMenu* mnuEdi = nullptr;
-    QAction* mnuDeshacer = nullptr;
-    QAction* mnuCortar = nullptr;
-    QAction* mnuCopiar = nullptr;
-    QAction* mnuPegar = nullptr;
-    QAction* mnuBorrar1 = nullptr;
-    QAction* mnuBorrarTodo = nullptr;
-    QAction* mnuseleccionar = nullptr;
-    QMenu* mnuOpci = nullptr;
-    QMenu* mnuPi = nullptr;
-    QAction* mnuPorpi = nullptr;
-    QAction* mnuDivipi = nullptr;
-    QMenu* mnuElv = nullptr;
-    QAction* mnuEleva2 = nullptr;
-    QAction* mnuElevar = nullptr;
-    QAction* mnuInvertir = nullptr;
-    QAction* mnusepa6 = nullptr;
-    QAction* mnuCentrar1 = nullptr;
-    QAction* mnuCalcu1 = nullptr;
-    QAction* mnuNota = nullptr;
-    QAction* mnuVisible1 = nullptr;
-    QAction* mnuIgualacero = nullptr;
-    QAction* mnusimpli = nullptr;
-    QAction* mnuAvanzado = nullptr;
-    QMenu* mnuAyuda = nullptr;
-    QAction* mnuAcerca = nullptr;
-    // The pop-up menu, never in the menu bar.
-    QMenu* mnuTarea = nullptr;
-    QAction* mnuCentrar = nullptr;
-    QAction* mnuBorrar = nullptr;
-    QAction* mnuCalcu = nullptr;
-    QAction* mnuVisible = nullptr;
-    QAction* mnuSalir = nullptr;
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
@@ -250,7 +184,6 @@ private:
     char SeparadorDecimal = ',';
     QString MsgPortapapeles;
     QString RutaCalculadora;
-    bool CopiaCientifica = false;
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
     // The coefficient fields' state.

@@ -28,22 +28,30 @@ void Form1::mnuCalcu_Click()
         case LaunchOutcome::PathNotFound:
             break;
         }
-        const QString answer =
-            platform_->inputBox(this, tr(kCalculatorFailed) + tr("\r\nEscriba la dirección de la calculadora"),
-                                tr("Error"), platform_->defaultCalculator());
-        if (answer.isEmpty()) {
-            MostrarError(tr(kCalculatorFailed));
+        if (!askCalculatorPath())
             return;
-        }
-        // Quoted, so a path with blanks stays one program; an answer the
-        // user quoted already is kept as typed.
-        const bool quoted =
-            answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
-        RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
-        trx::StoredSettings path;
-        path.calculator = RutaCalculadora.toStdString();
-        saveSettings(path, trx::SettingsWriter::CalculatorCommand);
     }
+}
+
+// Asks where the calculator is, proposing the default one, and remembers the
+// answer; an empty answer gives up.
+bool Form1::askCalculatorPath()
+{
+    const QString answer =
+        platform_->inputBox(this, tr(kCalculatorFailed) + tr("\r\nEscriba la dirección de la calculadora"), tr("Error"),
+                            platform_->defaultCalculator());
+    if (answer.isEmpty()) {
+        MostrarError(tr(kCalculatorFailed));
+        return false;
+    }
+    // Quoted, so a path with blanks stays one program; an answer the user
+    // quoted already is kept as typed.
+    const bool quoted = answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
+    RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
+    trx::StoredSettings path;
+    path.calculator = RutaCalculadora.toStdString();
+    saveSettings(path, trx::SettingsWriter::CalculatorCommand);
+    return true;
 }
 
 void Form1::mnuAcerca_Click()

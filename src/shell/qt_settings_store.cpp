@@ -5,11 +5,6 @@
 
 namespace {
 
-QSettings openStore()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trx"), QStringLiteral("Trx"));
-}
-
 // The program's own spelling of a key, with its section.
 QString keyPath(std::string_view key)
 {
@@ -35,9 +30,20 @@ QStringList spellings(const QSettings& store, const QString& path)
 // A key stored under several spellings takes the value of the program's own
 // spelling ("Valors/val1"), else that of the first spelling in character
 // order; writing leaves only the program's spelling.
+QtSettingsStore::QtSettingsStore() = default;
+QtSettingsStore::~QtSettingsStore() = default;
+
+QSettings& QtSettingsStore::store() const
+{
+    if (settings_ == nullptr)
+        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trx"),
+                                                QStringLiteral("Trx"));
+    return *settings_;
+}
+
 std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 {
-    const QSettings store = openStore();
+    const QSettings& store = this->store();
     const QString path = keyPath(key);
     const QStringList found = spellings(store, path);
     if (found.isEmpty())
@@ -55,7 +61,7 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 // and still reports a format error.
 bool QtSettingsStore::write(const trx::SettingValues& values)
 {
-    QSettings store = openStore();
+    QSettings& store = this->store();
     for (const auto& [key, value] : values) {
         const QString path = keyPath(key);
         for (const QString& spelling : spellings(store, path))
@@ -68,5 +74,5 @@ bool QtSettingsStore::write(const trx::SettingValues& values)
 
 std::string QtSettingsStore::location() const
 {
-    return openStore().fileName().toStdString();
+    return store().fileName().toStdString();
 }

@@ -46,17 +46,21 @@ void Form1::Form_Load()
                        .arg(TRX_VERSION_PATCH)
                        .arg(kProgramHandle));
     CmdCal->setDefault(false);
+    restoreOptions(stored.options);
+}
 
-    // Each stored option is switched on by running its own command.
-    if (stored.options.alwaysOnTop)
+// Each stored option is switched on by running its own command.
+void Form1::restoreOptions(const trx::DisplayOptions& stored)
+{
+    if (stored.alwaysOnTop)
         mnuVisible_Click();
-    if (stored.options.rightSideZero)
+    if (stored.rightSideZero)
         mnuIgualacero_Click();
-    if (stored.options.scientific)
+    if (stored.scientific)
         mnuNota_Click();
-    if (stored.options.simplify)
+    if (stored.simplify)
         mnusimpli_Click();
-    if (stored.options.advanced)
+    if (stored.advanced)
         mnuAvanzado_Click();
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A platform that records what a user would see instead of showing it, and
-// answers the program's questions from scripted answers.
+// Records what a user would see instead of showing it; answers from a script.
 
 #include "shell/platform.h"
 #include "shell/qt_platform.h"
@@ -48,19 +47,12 @@ public:
     bool askYesNo(QWidget*, const QString& text, const QString& title) override
     {
         messages.push_back({text, title, Icon::Question});
-        const bool yes = !yesNoAnswers.empty() && yesNoAnswers.front();
-        if (!yesNoAnswers.empty())
-            yesNoAnswers.pop_front();
-        return yes;
+        return next(yesNoAnswers, false);
     }
     QString inputBox(QWidget*, const QString& prompt, const QString& title, const QString& proposed) override
     {
         prompts.push_back({prompt, title, proposed});
-        if (inputAnswers.empty())
-            return {};
-        QString answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return next(inputAnswers, QString());
     }
     void beep() override { ++beeps; }
     trx::SettingsStore& settingsStore() override
@@ -71,11 +63,7 @@ public:
     LaunchOutcome launch(const QString& commandText) override
     {
         launches.push_back(commandText);
-        if (launchOutcomes.empty())
-            return LaunchOutcome::Started;
-        const LaunchOutcome outcome = launchOutcomes.front();
-        launchOutcomes.pop_front();
-        return outcome;
+        return next(launchOutcomes, LaunchOutcome::Started);
     }
     void aboutBox(QWidget*, const QString& programName, const QString& text, const QIcon&) override
     {
@@ -92,6 +80,15 @@ public:
     }
 
 private:
+    template <typename T> static T next(std::deque<T>& answers, T otherwise)
+    {
+        if (answers.empty())
+            return otherwise;
+        const T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     bool useRealStore_;
     QtSettingsStore realStore_;
 };

@@ -1,247 +1,103 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every road to every command: menu items, their shortcut keys, toolbar
-// keys, pop-up items, buttons and labels, each checked by what the command
-// visibly does.
+// Every road to every command, each known by what it visibly changes.
 
 #include "window_harness.h"
 
 #include <QClipboard>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QToolBar>
 
 #include <functional>
 
 namespace {
 
-using Check = std::function<void(WindowHarness&)>;
-
-// Each command: what to prepare, and what the user sees afterwards.
-struct Command {
-    std::function<void(WindowHarness&)> prepare;
-    Check check;
-};
-
-void focusFirstField(WindowHarness& window)
+// What the user can see, as words.
+QStringList seen(WindowHarness& w)
 {
-    window.type(0, QStringLiteral("2"));
-    window.field(0)->end(false);
-}
-
-bool checked(WindowHarness& window, const char* item)
-{
-    return window.action(QLatin1String(item))->isChecked();
-}
-
-const Command kSolve{[](WindowHarness&) {},
-                     [](WindowHarness& w) { EXPECT_EQ(w.text(QStringLiteral("Label4")), QStringLiteral("0")); }};
-const Command kExit{[](WindowHarness&) {},
-                    [](WindowHarness& w) {
-                        ASSERT_EQ(w.platform.messages.size(), 1u);
-                        EXPECT_EQ(w.platform.messages[0].title, QStringLiteral("Salir"));
-                    }};
-const Command kUndo{[](WindowHarness& w) {
-                        focusFirstField(w);
-                        w.keys(0, QStringLiteral("5"));
-                    },
-                    [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("2")); }};
-const Command kCut{focusFirstField, [](WindowHarness& w) {
-                       EXPECT_TRUE(w.field(0)->text().isEmpty());
-                       EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2"));
-                   }};
-const Command kCopy{[](WindowHarness& w) {
-                        focusFirstField(w);
-                        QApplication::clipboard()->setText(QStringLiteral("x"));
-                    },
-                    [](WindowHarness& w) {
-                        EXPECT_EQ(w.field(0)->text(), QStringLiteral("2"));
-                        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2"));
-                    }};
-const Command kPaste{[](WindowHarness& w) {
-                         focusFirstField(w);
-                         w.field(0)->selectAll();
-                         QApplication::clipboard()->setText(QStringLiteral("4"));
-                     },
-                     [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("4")); }};
-const Command kDelete{focusFirstField, [](WindowHarness& w) {
-                          EXPECT_TRUE(w.field(0)->text().isEmpty());
-                          EXPECT_EQ(w.field(1)->text(), QStringLiteral("1"));
-                      }};
-const Command kDeleteAll{[](WindowHarness& w) {
-                             focusFirstField(w);
-                             QApplication::clipboard()->setText(QStringLiteral("5"));
-                         },
-                         [](WindowHarness& w) {
-                             for (int i = 0; i < 4; ++i)
-                                 EXPECT_TRUE(w.field(i)->text().isEmpty()) << i;
-                             EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
-                             w.openMenu(QStringLiteral("mnuEdi"));
-                             EXPECT_FALSE(w.action(QStringLiteral("mnuBorrarTodo"))->isEnabled());
-                         }};
-const Command kSelect{focusFirstField,
-                      [](WindowHarness& w) { EXPECT_EQ(w.field(0)->selectedText(), QStringLiteral("2")); }};
-const Command kCentre{[](WindowHarness& w) { w.form.move(0, 0); },
-                      [](WindowHarness& w) {
-                          const QRect screen = w.form.screen()->geometry();
-                          EXPECT_NEAR(w.form.frameGeometry().center().x(), screen.center().x(), 2);
-                      }};
-const Command kCalculator{
-    [](WindowHarness&) {},
-    [](WindowHarness& w) { EXPECT_EQ(w.platform.launches, std::vector<QString>{"/usr/bin/gnome-calculator"}); }};
-const Command kAbout{[](WindowHarness&) {}, [](WindowHarness& w) { EXPECT_EQ(w.platform.aboutTexts.size(), 1u); }};
-const Command kTimesPi{focusFirstField,
-                       [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("6,28318530717958")); }};
-const Command kOverPi{focusFirstField,
-                      [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("0,636619772367582")); }};
-const Command kSquare{focusFirstField, [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("4")); }};
-const Command kPower{[](WindowHarness& w) {
-                         focusFirstField(w);
-                         w.platform.inputAnswers = {QStringLiteral("3")};
-                     },
-                     [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("8")); }};
-const Command kReciprocal{focusFirstField,
-                          [](WindowHarness& w) { EXPECT_EQ(w.field(0)->text(), QStringLiteral("0,5")); }};
-
-// An option switched on once, whatever the road, with its toolbar button
-// mirroring the item.
-Command option(const char* item, const char* key)
-{
-    return {[](WindowHarness&) {},
-            [item, key](WindowHarness& w) {
-                EXPECT_TRUE(checked(w, item)) << item;
-                EXPECT_TRUE(checked(w, key)) << key;
-            }};
-}
-
-enum class Road { Item, Shortcut, ToolbarKey };
-
-struct Route {
-    Road road;
-    const char* source;  // item name, or toolbar key
-    QKeySequence keys;   // for Road::Shortcut
-    Command command;
-};
-
-const Route kRoutes[] = {
-    {Road::ToolbarKey, "Eje", {}, kSolve},
-    {Road::Item, "mnuSalir2", {}, kExit},
-    {Road::Item, "mnuSalir", {}, kExit},
-    {Road::Item, "mnuDeshacer", {}, kUndo},
-    {Road::ToolbarKey, "Des", {}, kUndo},
-    {Road::ToolbarKey, "Cor", {}, kCut},
-    {Road::Shortcut, "mnuCopiar", Qt::CTRL | Qt::Key_C, kCopy},
-    {Road::ToolbarKey, "Cop", {}, kCopy},
-    {Road::ToolbarKey, "Peg", {}, kPaste},
-    {Road::Item, "mnuBorrar1", {}, kDelete},
-    {Road::ToolbarKey, "Bor", {}, kDelete},
-    {Road::ToolbarKey, "BoTo", {}, kDeleteAll},
-    {Road::Item, "mnuseleccionar", {}, kSelect},
-    {Road::Item, "mnuPorpi", {}, kTimesPi},
-    {Road::Item, "mnuDivipi", {}, kOverPi},
-    {Road::Shortcut, "mnuDivipi", Qt::CTRL | Qt::Key_F2, kOverPi},
-    {Road::Item, "mnuEleva2", {}, kSquare},
-    {Road::Item, "mnuElevar", {}, kPower},
-    {Road::Item, "mnuInvertir", {}, kReciprocal},
-    {Road::Item, "mnuCentrar1", {}, kCentre},
-    {Road::Shortcut, "mnuCentrar1", Qt::Key_F3, kCentre},
-    {Road::ToolbarKey, "Cen", {}, kCentre},
-    {Road::Item, "mnuCentrar", {}, kCentre},
-    {Road::Item, "mnuCalcu1", {}, kCalculator},
-    {Road::Shortcut, "mnuCalcu1", Qt::Key_F6, kCalculator},
-    {Road::ToolbarKey, "Cal", {}, kCalculator},
-    {Road::Item, "mnuCalcu", {}, kCalculator},
-    {Road::ToolbarKey, "Not", {}, option("mnuNota", "Not")},
-    {Road::Item, "mnuVisible1", {}, option("mnuVisible", "Sie")},
-    {Road::ToolbarKey, "Sie", {}, option("mnuVisible", "Sie")},
-    {Road::Item, "mnuVisible", {}, option("mnuVisible1", "Sie")},
-    {Road::Item, "mnuIgualacero", {}, option("mnuIgualacero", "Si=0")},
-    {Road::ToolbarKey, "Si=0", {}, option("mnuIgualacero", "Si=0")},
-    {Road::Item, "mnusimpli", {}, option("mnusimpli", "Sim")},
-    {Road::Shortcut, "mnusimpli", Qt::Key_F11, option("mnusimpli", "Sim")},
-    {Road::ToolbarKey, "Sim", {}, option("mnusimpli", "Sim")},
-    {Road::Item, "mnuAvanzado", {}, option("mnuAvanzado", "Ava")},
-    {Road::ToolbarKey, "Ava", {}, option("mnuAvanzado", "Ava")},
-    {Road::ToolbarKey, "Ace", {}, kAbout},
-};
-
-void PrintTo(const Route& route, std::ostream* out)
-{
-    *out << route.source << (route.road == Road::Shortcut ? " key" : "");
-}
-
-class Routing : public ::testing::TestWithParam<Route> { };
-
-TEST_P(Routing, ReachesItsCommand)
-{
-    const Route& route = GetParam();
-    WindowHarness window;
-    const bool advancedItem = QByteArray(route.source).contains("pi") || QByteArray(route.source).contains("Elev") ||
-                              QByteArray(route.source).contains("Invertir");
-    if (advancedItem)
-        window.action(QStringLiteral("mnuAvanzado"))->trigger();
-    route.command.prepare(window);
-    window.forgetWhatWasShown();
-
-    switch (route.road) {
-    case Road::Item:
-        window.action(QLatin1String(route.source))->trigger();
-        break;
-    case Road::Shortcut:
-        // Pressed where the user types: the window's keys win over the field's.
-        if (QApplication::focusWidget() == nullptr)
-            window.field(0)->setFocus();
-        QTest::keySequence(QApplication::focusWidget(), route.keys);
-        break;
-    case Road::ToolbarKey: {
-        auto* toolbar = window.find<QToolBar>(QStringLiteral("Toolbar1"));
-        QTest::mouseClick(toolbar->widgetForAction(window.action(QLatin1String(route.source))), Qt::LeftButton);
-        break;
+    QStringList words{"F=" + w.field(0)->text(),
+                      "sel=" + w.field(0)->selectedText(),
+                      "clip=" + QApplication::clipboard()->text(),
+                      "L4=" + w.text(QStringLiteral("Label4")),
+                      QStringLiteral("run=%1").arg(w.platform.launches.size()),
+                      QStringLiteral("about=%1").arg(w.platform.aboutTexts.size())};
+    for (const auto& message : w.platform.messages)
+        words << "box=" + message.title;
+    for (QAction* item : w.form.findChildren<QAction*>()) {
+        if (item->isChecked() && !item->objectName().isEmpty())
+            words << item->objectName();
     }
+    const QPoint offCentre = w.form.frameGeometry().center() - w.form.screen()->geometry().center();
+    if (offCentre.manhattanLength() <= 4)
+        words << QStringLiteral("centred");
+    return words;
+}
+
+// Each command with its sources (item names, "@" and a toolbar key, "^" and a
+// shortcut key) and the words it adds to what the user sees, starting from
+// "25" typed into the first field, "4" on the clipboard and 3 to answer.
+const std::pair<const char*, const char*> kCommands[] = {
+    {"@Eje mnuCalcular", "L4=0"},
+    {"mnuSalir2", "box=Salir"},
+    {"@Des mnuDeshacer", "F=2"},
+    {"@Cor mnuCortar", "F= clip=25"},
+    {"@Cop mnuCopiar ^Ctrl+C", "sel=25 clip=25"},
+    {"@Peg mnuPegar", "F=254"},
+    {"@Bor mnuBorrar1", "F="},
+    {"@BoTo mnuBorrarTodo", "F= clip="},
+    {"mnuseleccionar", "sel=25"},
+    {"mnuPorpi", "F=78,5398163397447"},
+    {"mnuDivipi ^Ctrl+F2", "F=7,95774715459477"},
+    {"mnuEleva2", "F=625"},
+    {"mnuElevar", "F=15625"},
+    {"mnuInvertir", "F=0,04"},
+    {"@Cen mnuCentrar1 ^F3", "centred"},
+    {"@Cal mnuCalcu1 ^F6", "run=1"},
+    {"@Not mnuNota", "F=2,50E+01 mnuNota Not"},
+    {"@Sie mnuVisible1", "mnuVisible1 Sie"},
+    {"@Si=0 mnuIgualacero", "mnuIgualacero Si=0"},
+    {"@Sim mnusimpli ^F11", "mnusimpli Sim"},
+    {"@Ava mnuAvanzado", "mnuAvanzado Ava"},
+    {"@Ace mnuAcerca", "about=1"},
+};
+
+class Routing : public ::testing::TestWithParam<std::pair<const char*, const char*>> { };
+
+TEST_P(Routing, EverySourceReachesTheCommand)
+{
+    const auto& [sources, shows] = GetParam();
+    for (const QString& source : QString::fromUtf8(sources).split(QLatin1Char(' '))) {
+        WindowHarness window;
+        if (QByteArray("mnuPorpi mnuDivipi mnuEleva2 mnuElevar mnuInvertir")
+                .contains(QByteArray(sources).split(' ')[0]))
+            window.action(QStringLiteral("mnuAvanzado"))->trigger();  // shows the value commands
+        window.type(0, QStringLiteral("2"));
+        window.keys(0, QStringLiteral("5"));
+        QApplication::clipboard()->setText(QStringLiteral("4"));
+        window.platform.inputAnswers = {QStringLiteral("3")};
+        window.form.move(0, 0);
+        const QStringList before = seen(window);
+        if (source.startsWith('^'))  // where the user types: the window's keys win over the field's
+            QTest::keySequence(window.field(0), QKeySequence::fromString(source.mid(1)));
+        else  // a toolbar button's click triggers its action
+            window.action(source.mid(source.startsWith('@') ? 1 : 0))->trigger();
+        QStringList added;
+        for (const QString& word : seen(window))
+            if (!before.contains(word))
+                added << word;
+        EXPECT_EQ(added.join(QLatin1Char(' ')), QString::fromUtf8(shows)) << source.toStdString();
     }
-    route.command.check(window);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sources, Routing, ::testing::ValuesIn(kRoutes), [](const auto& info) {
-    std::string name = std::string(info.param.source) + (info.param.road == Road::Shortcut ? "Key" : "");
-    std::replace(name.begin(), name.end(), '=', '_');
-    return name + std::to_string(info.index);
-});
+INSTANTIATE_TEST_SUITE_P(Commands, Routing, ::testing::ValuesIn(kCommands));
 
-TEST(Routing, ButtonsAndLabels)
+// The pop-up menu opens on a right press; `choose` is then run from it.
+QMenu* popupAfter(const std::function<void()>& press, const char* choose = nullptr)
 {
-    WindowHarness window;
-    QTest::mouseClick(window.find<QWidget>(QStringLiteral("CmdCal")), Qt::LeftButton);
-    kSolve.check(window);
-    // A button's access key presses it visibly: the click comes a moment later.
-    window.box(QStringLiteral("Label4"))->clear();
-    QTest::keyClick(&window.form, Qt::Key_C, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.text(QStringLiteral("Label4")).isEmpty(); }));
-    kSolve.check(window);
-    QTest::keyClick(&window.form, Qt::Key_S, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.platform.messages.empty(); }));
-    kExit.check(window);
-
-    QTest::mouseClick(window.label(QStringLiteral("Label1")), Qt::LeftButton);
-    EXPECT_EQ(window.platform.openedAddresses, std::vector<QString>{Form1::kProjectAddress});
-    EXPECT_EQ(window.label(QStringLiteral("Label1"))->text(), Form1::kProjectAddress);
-}
-
-TEST(Routing, KeysAreComparedExactly)
-{
-    WindowHarness window;
-    QAction* lookalike = window.find<QToolBar>(QStringLiteral("Toolbar1"))->addAction(QStringLiteral("x"));
-    lookalike->setObjectName(QStringLiteral("ace"));
-    lookalike->trigger();
-    EXPECT_TRUE(window.platform.aboutTexts.empty());
-}
-
-// Which pop-up menu a mouse press opened, if any.
-QWidget* popupAfter(const std::function<void()>& press)
-{
-    QWidget* opened = nullptr;
-    QTimer::singleShot(0, [&opened] {
-        opened = QApplication::activePopupWidget();
+    QMenu* opened = nullptr;
+    QTimer::singleShot(0, [&opened, choose] {
+        opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (opened != nullptr && choose != nullptr)
+            opened->findChild<QAction*>(QLatin1String(choose))->trigger();
         if (opened != nullptr)
             opened->close();
     });
@@ -250,42 +106,21 @@ QWidget* popupAfter(const std::function<void()>& press)
     return opened;
 }
 
-TEST(TaskMenu, OpensOnRightPressOverBackgroundAndPanels)
+// The background and the exact-form panels open it, the boxes keep their own.
+TEST(TaskMenu, OpensWhereItBelongsAndRunsItsItems)
 {
     WindowHarness window;
     QWidget* background = window.form.centralWidget();
-    const QPoint empty(3, background->height() - 3);
-    ASSERT_EQ(background->childAt(empty), nullptr);
-    QWidget* taskMenu = window.find<QWidget>(QStringLiteral("mnuTarea"));
-
-    EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::RightButton, {}, empty); }), taskMenu);
-    for (const char* panel : {"lblpantalla1", "Lblpantalla2(0)", "Lblpantalla2(1)"})
-        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.label(QLatin1String(panel)), Qt::RightButton); }), taskMenu)
-            << panel;
-
-    EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::LeftButton, {}, empty); }), nullptr);
-    EXPECT_EQ(popupAfter([&] { QTest::mousePress(background, Qt::MiddleButton, {}, empty); }), nullptr);
-    for (const char* field : {"Text1(0)", "Label4", "Lblarri(0)"})
-        EXPECT_EQ(popupAfter([&] { QTest::mousePress(window.box(QLatin1String(field)), Qt::RightButton); }), nullptr)
-            << field;
-}
-
-TEST(Keyboard, LabelsThatActOnClickHaveKeysToo)
-{
-    WindowHarness window;
-    QTest::keyClick(window.field(0), Qt::Key_X, Qt::AltModifier);
-    EXPECT_FALSE(window.field(1)->isEnabled());
-    QTest::keyClick(window.field(0), Qt::Key_F1);
-    EXPECT_EQ(window.platform.openedAddresses, std::vector<QString>{Form1::kProjectAddress});
-}
-
-TEST(Accessibility, InputsAndResultsAreNamed)
-{
-    WindowHarness window;
-    for (QLineEdit* box : window.form.findChildren<QLineEdit*>())
-        EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
-    EXPECT_EQ(window.field(0)->accessibleName(), QStringLiteral("Coeficiente de x²"));
-    EXPECT_EQ(window.box(QStringLiteral("Label5"))->accessibleName(), QStringLiteral("Solución 2"));
+    const auto right = [](QWidget* on, QPoint at = {}) {
+        return [=] { QTest::mousePress(on, Qt::RightButton, {}, at); };
+    };
+    const auto onBackground = right(background, QPoint(3, background->height() - 3));
+    EXPECT_EQ(popupAfter(right(window.box(QStringLiteral("Label4")))), nullptr);
+    EXPECT_NE(popupAfter(right(window.label(QStringLiteral("Lblpantalla2(1)")))), nullptr);
+    for (const char* item : {"mnuVisible", "mnuCalcu", "mnuBorrar", "mnuSalir"})
+        EXPECT_EQ(popupAfter(onBackground, item)->objectName(), QStringLiteral("mnuTarea"));
+    for (const char* word : {"F=", "run=1", "box=Salir", "mnuVisible", "mnuVisible1", "Sie"})
+        EXPECT_TRUE(seen(window).contains(QLatin1String(word))) << word;
 }
 
 }  // namespace

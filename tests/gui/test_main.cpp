@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the window tests in a QApplication, offscreen unless a display is
-// asked for, with the Spanish locale our users have.
+// The window tests: offscreen unless a display is asked for, in Spanish.
 
 #include "shell/qt_platform.h"
 

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on a recording platform, shown and active, with helpers to
-// reach its controls by name the way a user reaches them by sight.
-//
-// The events here are Qt's synthetic ones, and they differ from a real X
-// server's: Delete carries no text (a keyboard's carries U+007F), Ctrl+Z
-// carries "z" (a keyboard's "\x1a"), Alt combinations are not typed as
-// they are on a desktop, and menus and message boxes move the focus with no
-// reason of their own.  These tests show what the window does with the
-// events they send; for keys, menus and focus the end-to-end cases under
-// tests/e2e, on Xvfb with real key events, are the ones that count.
+// reach its controls by name.  Qt's synthetic events differ from a desktop's:
+// for keys, menus and focus the end-to-end cases under tests/e2e count.
 
 #include "recording_platform.h"
 #include "shell/form1.h"
