@@ -11,7 +11,9 @@
 #
 # TRX_COVERAGE instruments every target for line coverage: each test binary,
 # and the program at its normal exit, add their counts to .gcda files beside
-# the objects, which gcovr reads (scripts/test.sh prints the figures).
+# the objects, which gcovr reads (scripts/test.sh prints the figures).  It
+# compiles without optimisation, which would merge and move lines and so
+# report lines as missed that did run.
 option(TRX_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(TRX_BUILD_FUZZERS "Build the libFuzzer targets under fuzz/ (needs clang)" OFF)
 option(TRX_COVERAGE "Instrument every target for line coverage (gcov)" OFF)
@@ -22,6 +24,6 @@ if(TRX_SANITIZE)
 endif()
 
 if(TRX_COVERAGE)
-  add_compile_options(--coverage)
+  add_compile_options(--coverage -O0)
   add_link_options(--coverage)
 endif()

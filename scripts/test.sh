@@ -50,7 +50,7 @@ report_coverage() {
   local dir=$1 trace=$1/coverage.json
   local qt_free=(--filter "$qt_free_sources" --exclude "$qt_free_exceptions")
   echo "==== Line coverage"
-  if ! gcovr --root . --object-directory "$dir" -j "$jobs" --filter 'src/' --json "$trace"; then
+  if ! gcovr --root . "$dir" -j "$jobs" --filter 'src/' --json "$trace"; then
     failed=1
     return
   fi
