@@ -122,7 +122,8 @@ TEST(PlotView, TickLabelsAreReadable)
         {{-1.5e5, 7e5}, {"0", "200000", "400000", "600000"}},
         {{-3.5e-6, 1e-6}, {"−3E-06", "−2E-06", "−1E-06", "0", "1E-06"}},
         {{999.9, 1000.3}, {"999,9", "1000,0", "1000,1", "1000,2", "1000,3"}},
-        {{NAN, 1}, {"−1,0", "−0,5", "0", "0,5", "1,0"}},  // no range: the default one
+        {{NAN, 1}, {"−1,0", "−0,5", "0", "0,5", "1,0"}},  // no range, or a reversed one: the default one
+        {{2, 1}, {"−1,0", "−0,5", "0", "0,5", "1,0"}},
     };
     for (const auto& c : kCases) {
         std::vector<std::string> labels;

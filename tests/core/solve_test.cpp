@@ -54,7 +54,7 @@ const SolveCase kCases[] = {
     {{"1", "-4", "0", "0"}, "real: 4 ; 0 | 8/2 → 4/1 | 0/2 → [/]"},
     // 2a beyond 16 bits, and 2a rounding to 0: nothing reduced, no message.
     {{"20000", "0", "-20000", "0"}, "real: 1 ; -1 | 40000/40000 → [/] | -40000/40000 → [/]"},
-    {{"0,2", "-1", "0", "0"}, "real: 5 ; 0 | 2/0,4 → [/] | 0/0,4 → [/]"},
+    {{"0,25", "-1", "0", "0"}, "real: 4 ; 0 | 2/0,5 → [/] | 0/0,5 → [/]"},  // 0,5 rounds to even
     {{"1", "0", "0", "1E-12"}, "real: 1E-06 ; -1E-06 | 2E-06/2 → [/] | -2E-06/2 → [/]"},
     // The sign of D as typed, though b² = 4ac does not hold in binary.
     {{"1", "0,6", "0,09", "0"}, "double: -0,3 ; -0,3"},
@@ -96,7 +96,6 @@ const SolveCase kCases[] = {
     {{"1", "0", "0", "-1,7976931348623157E308"}, "cancelled (error 6):  ;  | [/] → [/] | [/] → [/]"},
     {{"1E-300", "-1E10", "0", "0"}, "cancelled (error 6):  ;  | [/] → [/] | [/] → [/]"},       // solution 1
     {{"1", "0", "600000000", "0"}, "cancelled (error 6):  ;  | [/] → [/] | [/] → [/]", true},  // 32-bit radicand
-    {{"1", "0", "1E13", "0"}, "cancelled (error 6):  ;  | [/] → [/] | [/] → [/]", true},
     // D, as the complex radicand.
     {{"-6,46446670753934E-58", "2,12968374189442E-199", "-1,75034507032782E-295", "0"},
      "cancelled (error 6):  ;  | [/] → [/Solución compleja] | [/] → [/Solución compleja]"},
