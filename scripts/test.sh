@@ -76,10 +76,11 @@ coverage_line() {
 echo "==== Licence lines"
 bash scripts/check-licence-lines.sh || failed=1
 
+# Counts of an earlier run would add to this one's, and clash with the
+# objects rebuilt below.
+[ -d build/test ] && find build/test -name '*.gcda' -delete
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_WERROR=ON -DTRX_COVERAGE=ON
 cmake --build build/test -j "$jobs"
-# Counts of an earlier run would add to this one's.
-find build/test -name '*.gcda' -delete
 run_suite "Tests" build/test
 report_coverage build/test
 
