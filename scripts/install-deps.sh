@@ -29,6 +29,7 @@ for purpose in "$@"; do
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
         ccache  # quicker rebuilds of the test builds
+        gcovr  # the line coverage that the test command prints
       ) ;;
     package) packages+=(dpkg-dev file lintian) ;;  # CPack's .deb generator and its check
     lint) packages+=(clang-format clang-tidy) ;;

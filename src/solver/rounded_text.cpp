@@ -171,11 +171,7 @@ std::optional<std::string> textInExtendedDoubles(const QuadraticSurd& surd, char
         }
         numerator = *product / (*u - root);
     }
-    const Extended value = numerator / *w;
-    if (!std::isnormal(numerator) || !std::isnormal(value)) {
-        return std::nullopt;
-    }
-    return decidedText(value, 8 * kEpsilon, separator);
+    return decidedText(numerator / *w, 8 * kEpsilon, separator);
 }
 
 class Mpfr {

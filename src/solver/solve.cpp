@@ -30,14 +30,8 @@ std::string integerText(std::int32_t value)
 std::int32_t nearestInt32(const DecimalQuotient& value)
 {
     const long exponent = value.numerator.exponent - value.denominator.exponent;
-    const auto digits = [](const ExactDecimal& x) {
-        return static_cast<long>(mpz_sizeinbase(x.significand.get_mpz_t(), 10));
-    };
     if (sign(value.numerator) == 0) {
         return 0;
-    }
-    if (digits(value.numerator) + exponent - digits(value.denominator) > 12) {
-        throw RunTimeError(ErrorCode::Overflow);  // at least 10^11
     }
     mpz_class numerator = value.numerator.significand * sign(value.denominator);
     mpz_class denominator = abs(value.denominator.significand);

@@ -462,12 +462,10 @@ void Deriver::surdSolutions()
         row({equals(solutionName(1), rootNode(1)), op(","), equals(solutionName(2), rootNode(-1))}));
 }
 
+// √r of real roots; scaledOmega writes imaginary ones with their i.
 Node Deriver::omega() const
 {
-    const Node unit = math::identifier("i");
-    if (!imaginary_)
-        return math::radical(integerMagnitude(r_));
-    return r_ == 1 ? unit : row({math::radical(integerMagnitude(r_)), op("·"), unit});
+    return math::radical(integerMagnitude(r_));
 }
 
 // q·ω for q > 0, in the form a textbook writes it: 2√2, √5/2, 2i, (3/2)i, (√3/2)i.

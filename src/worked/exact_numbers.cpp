@@ -105,12 +105,9 @@ DecimalValue decimalValue(const mpz_class& x, const mpz_class& y, const mpz_clas
         scaledZ = k >= 0 ? z : mpz_class(z * scale);
         floored = floorSurd(scaledX, scaledY, r, scaledZ);
         count = static_cast<long>(digitCount(floored));
-        if (count <= kDigits)
-            k += count == 0 ? 20 : kDigits + 2 - count;
-        else if (count > 40)
-            k -= count - (kDigits + 2);
-        else
+        if (count > kDigits)
             break;
+        k += count == 0 ? 20 : kDigits + 2 - count;
     }
     const mpz_class unit = powerOfTen(static_cast<unsigned long>(count - kDigits));
     mpz_class digits = floored / unit;

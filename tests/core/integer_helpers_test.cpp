@@ -48,62 +48,36 @@ TEST(Descomponer, LargestSquareFactor)
 {
     const struct {
         std::int32_t num, expected;
-    } cases[] = {
-        {12, 2},
-        {16, 4},
-        {72, 6},
-        {8, 2},
-        {180, 6},
-        {1000000, 1000},
-        {97, 1},
-        {1, 1},
-        {0, 1},
-        {-36, 1},
-        {4, 2},
-        {9, 3},
-        {18, 3},
-        {2, 1},
-        {2147483647, 1},
-        {1073741824, 32768},
-        {2147395600, 46340},
-        {2147483646, 3},
-        {46337 * 46337, 46337},
-        {2 * 32749 * 32749, 32749},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Descomponer(c.num), c.expected) << c.num;
+    } cases[] = {{12, 2},
+                 {0, 1},
+                 {-36, 1},
+                 {1000000, 1000},
+                 {2147483647, 1},
+                 {1073741824, 32768},
+                 {2147395600, 46340},
+                 {2147483646, 3},
+                 {2147117569, 46337},
+                 {2144994002, 32749}};
+    for (const auto& [num, expected] : cases) {
+        EXPECT_EQ(Descomponer(num), expected) << num;
     }
 }
 
 TEST(IntegerConversions, NearestTiesToEvenAndRange)
 {
-    const struct {
-        double value;
-        std::optional<std::int16_t> expected;  // nullopt: overflow
-    } cases16[] = {
-        {2.5, 2},
-        {3.5, 4},
-        {-2.5, -2},
-        {0.5, 0},
-        {-0.5, 0},
-        {1.4999, 1},
-        {32767.4, 32767},
-        {32766.5, 32766},
-        {32767.5, std::nullopt},
-        {-32768.5, -32768},
-        {-32768.6, std::nullopt},
-        {1e300, std::nullopt},
-    };
-    for (const auto& c : cases16) {
-        if (c.expected) {
-            EXPECT_EQ(toInt16(c.value), *c.expected) << c.value;
+    // No value: an overflow.
+    const std::pair<double, std::optional<std::int16_t>> cases16[] = {
+        {2.5, 2},         {3.5, 4},         {-2.5, -2},    {0.5, 0},           {-0.5, 0},      {1.4999, 1},
+        {32767.4, 32767}, {32766.5, 32766}, {32767.5, {}}, {-32768.5, -32768}, {-32768.6, {}}, {1e300, {}}};
+    for (const auto& [value, expected] : cases16) {
+        if (expected) {
+            EXPECT_EQ(toInt16(value), *expected) << value;
         } else {
-            EXPECT_EQ(failureOf([&] { toInt16(c.value); }), ErrorCode::Overflow) << c.value;
+            EXPECT_EQ(failureOf([&] { toInt16(value); }), ErrorCode::Overflow) << value;
         }
     }
     EXPECT_EQ(toInt32(2147483647.4), 2147483647);
     EXPECT_EQ(toInt32(-2147483648.5), -2147483647 - 1);
-    EXPECT_EQ(toInt32(40000.5), 40000);
     EXPECT_EQ(failureOf([] { toInt32(2147483647.5); }), ErrorCode::Overflow);
     EXPECT_EQ(failureOf([] { toInt32(-2147483649.0); }), ErrorCode::Overflow);
 }

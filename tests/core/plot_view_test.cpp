@@ -20,22 +20,16 @@ struct Equation {
     std::size_t roots;
 };
 
-const Equation kEquations[] = {
-    {{1, -3, 2}, 2},
-    {{1, 2, 5}, 0},
-    {{1, 0, 0}, 1},
-    {{1, 0, -1e-6}, 2},
-    {{1, 1e8, 1}, 2},
-    {{-2, 3, 7}, 2},
-    {{1e-300, 0, 0}, 1},
-    {{1e-300, 1, 1}, 2},
-    {{DBL_TRUE_MIN, 0, 0}, 1},
-    {{DBL_MAX, 0, -DBL_MAX}, 2},
-    {{-DBL_MAX, DBL_MAX, DBL_MAX}, 2},
-    {{1, DBL_MAX, 0}, 2},
-    {{DBL_TRUE_MIN, DBL_MAX, -DBL_MAX}, 2},
-    {{1, 0, -1e-300}, 2},
-};
+const Equation kEquations[] = {{{1, -3, 2}, 2},
+                               {{1, 2, 5}, 0},
+                               {{1, 1e8, 1}, 2},
+                               {{-2, 3, 7}, 2},
+                               {{DBL_TRUE_MIN, 0, 0}, 1},
+                               {{DBL_MAX, 0, -DBL_MAX}, 2},
+                               {{-DBL_MAX, DBL_MAX, DBL_MAX}, 2},
+                               {{1, DBL_MAX, 0}, 2},
+                               {{DBL_TRUE_MIN, DBL_MAX, -DBL_MAX}, 2},
+                               {{1, 0, -1e-300}, 2}};
 
 bool inside(double value, const Range& range)
 {
@@ -87,38 +81,34 @@ TEST(PlotView, EveryEquationGetsAViewHoldingItsPoints)
     }
 }
 
+// The labels of the roots, the vertex and the y-intercept.
 TEST(PlotView, SpecialPointsAndTheirLabels)
 {
-    const Marks ordinary = marks(features({"1", "-3", "2", "0"}, ','), ',');
-    ASSERT_EQ(ordinary.roots.size(), 2U);
-    EXPECT_EQ(ordinary.roots[0].label, "x₁ = 1");
-    EXPECT_EQ(ordinary.roots[1].label, "x₂ = 2");
-    EXPECT_EQ(ordinary.vertex.label, "V(1,5; −0,25)");
-    EXPECT_EQ(ordinary.intercept.label, "(0; 2)");
-
-    const Marks huge = marks(features({"1", "1E+8", "1", "0"}, '.'), '.');
-    EXPECT_EQ(huge.roots[0].label, "x₁ ≈ −1E+08");
-    EXPECT_EQ(huge.roots[1].label, "x₂ ≈ −1E-08");
-    EXPECT_EQ(huge.vertex.label, "V(−5E+07, ≈ −2.5E+15)");
-
-    const Marks surd = marks(features({"3", "0", "-6", "0"}, ','), ',');
-    EXPECT_EQ(surd.roots[1].label, "x₂ ≈ 1,41421");
-    const Marks twice = marks(features({"1", "-2", "1", "0"}, ','), ',');
-    ASSERT_EQ(twice.roots.size(), 1U);
-    EXPECT_EQ(twice.roots[0].label, "x = 1");
-    // The exact discriminant says how many roots, where the doubles round
-    // it to 0 or away from it.
-    EXPECT_EQ(marks(features({"1", "2,00000000000000000002", "1", "0"}, ','), ',').roots.size(), 2U);
-    const Marks tenths = marks(features({"0,1", "0,2", "0,1", "0"}, ','), ',');
-    ASSERT_EQ(tenths.roots.size(), 1U);
-    EXPECT_EQ(tenths.roots[0].label, "x = −1");
-
-    const Marks shifted = marks(features({"0,5", "0", "0,03125", "-0,1"}, ','), ',');
-    EXPECT_EQ(shifted.vertex.label, "V(0; 0,13125)");
-    EXPECT_EQ(shifted.intercept.label, "(0; 0,13125)");
-    const Marks thirds = marks(features({"3", "-1", "0", "0"}, ','), ',');
-    EXPECT_EQ(thirds.roots[1].label, "x₂ ≈ 0,333333");
-    EXPECT_EQ(thirds.vertex.label, "V(≈ 0,166667; ≈ −0,0833333)");
+    const struct {
+        std::array<std::string, 4> fields;
+        char separator;
+        const char* labels;
+    } cases[] = {
+        {{"1", "-3", "2", "0"}, ',', "x₁ = 1 | x₂ = 2 | V(1,5; −0,25) | (0; 2)"},
+        {{"1", "1E+8", "1", "0"}, '.', "x₁ ≈ −1E+08 | x₂ ≈ −1E-08 | V(−5E+07, ≈ −2.5E+15) | (0, 1)"},
+        {{"3", "0", "-6", "0"}, ',', "x₁ ≈ −1,41421 | x₂ ≈ 1,41421 | V(0; −6) | (0; −6)"},
+        {{"3", "-1", "0", "0"}, ',', "x₁ = 0 | x₂ ≈ 0,333333 | V(≈ 0,166667; ≈ −0,0833333) | (0; 0)"},
+        {{"1", "-2", "1", "0"}, ',', "x = 1 | V(1; 0) | (0; 1)"},
+        // The exact discriminant says how many roots, where the doubles round
+        // it to 0 or away from it.
+        {{"1", "2,00000000000000000002", "1", "0"}, ',', "x₁ ≈ −1 | x₂ ≈ −1 | V(≈ −1; ≈ 0) | (0; 1)"},
+        {{"0,1", "0,2", "0,1", "0"}, ',', "x = −1 | V(−1; 0) | (0; 0,1)"},
+        {{"0,5", "0", "0,03125", "-0,1"}, ',', "V(0; 0,13125) | (0; 0,13125)"},
+        // Beyond the plotted range: at its edge, and not exact.
+        {{"1E-300", "1E+10", "0", "0"}, ',', "x₁ ≈ −1E+300 | x₂ = 0 | V(≈ −1E+300; ≈ −1E+300) | (0; 0)"},
+    };
+    for (const auto& c : cases) {
+        const Marks shown = marks(features(c.fields, c.separator), c.separator);
+        std::string labels;
+        for (const Mark& root : shown.roots)
+            labels += root.label + " | ";
+        EXPECT_EQ(labels + shown.vertex.label + " | " + shown.intercept.label, c.labels);
+    }
 }
 
 TEST(PlotView, TickLabelsAreReadable)
@@ -132,6 +122,8 @@ TEST(PlotView, TickLabelsAreReadable)
         {{-1.5e5, 7e5}, {"0", "200000", "400000", "600000"}},
         {{-3.5e-6, 1e-6}, {"−3E-06", "−2E-06", "−1E-06", "0", "1E-06"}},
         {{999.9, 1000.3}, {"999,9", "1000,0", "1000,1", "1000,2", "1000,3"}},
+        {{NAN, 1}, {"−1,0", "−0,5", "0", "0,5", "1,0"}},  // no range, or a reversed one: the default one
+        {{2, 1}, {"−1,0", "−0,5", "0", "0,5", "1,0"}},
     };
     for (const auto& c : kCases) {
         std::vector<std::string> labels;

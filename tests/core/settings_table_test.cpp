@@ -76,6 +76,8 @@ TEST(StoreSettings, EachCommandWritesOnlyItsOwnKeys)
     ASSERT_TRUE(storeSettings(store, values, SettingsWriter::PowerCommand));
     ASSERT_TRUE(storeSettings(store, values, SettingsWriter::ExitCommand));
     EXPECT_EQ(summary(loadSettings(store, ',')), "2,5 1 1 0 -45 300 10101 [/opt/calc] 0,5");
+    store.writable = false;
+    EXPECT_FALSE(storeSettings(store, values, SettingsWriter::ExitCommand));
 }
 
 }  // namespace
