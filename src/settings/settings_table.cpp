@@ -74,8 +74,7 @@ struct Text {
 
 // A setting of a window built only when the user asks for it: written only
 // when the window was there to tell.
-template <typename Value>
-struct WhenKnown {
+template <typename Value> struct WhenKnown {
     std::optional<Value> StoredSettings::*member;
 
     void read(const std::string& text, char, StoredSettings& values) const

@@ -35,5 +35,4 @@ struct DecimalValue {
 DecimalValue decimalValue(const mpz_class& x, const mpz_class& y, const mpz_class& r, const mpz_class& z,
                           char separator);
 
-
 }  // namespace trx
