@@ -33,9 +33,13 @@ void setBase(QLineEdit* field, const QColor& colour)
 
 // The character a key stands for, when it stands for one to insert.  Control
 // characters are editing keys (a real keyboard's Delete carries U+007F),
-// except the two that the rules handle: Backspace and Enter.
+// except the two that the rules handle: Backspace and Enter.  A character
+// beyond the BMP comes as two UTF-16 units; no number holds one, so it
+// reaches the rules as the replacement character, refused like a letter.
 std::optional<char16_t> typedCharacter(const QString& text)
 {
+    if (text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate())
+        return QChar::ReplacementCharacter;
     if (text.size() != 1)
         return std::nullopt;
     const char16_t code = text.at(0).unicode();
