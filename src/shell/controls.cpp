@@ -73,13 +73,14 @@ bool TextBox::isTransientReason(Qt::FocusReason reason)
 }
 
 // Text that an input method commits is typed, one character at a time,
-// through the same filter as the keyboard's.
+// through the same filter as the keyboard's.  A character beyond the BMP
+// stays whole: its two UTF-16 units are one key.
 void TextBox::inputMethodEvent(QInputMethodEvent* event)
 {
     if (!keyFilter)
         return QLineEdit::inputMethodEvent(event);
-    for (const QChar typed : event->commitString()) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(typed));
+    for (const char32_t typed : event->commitString().toUcs4()) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&typed, 1));
         keyPressEvent(&key);
     }
     event->accept();

@@ -5,6 +5,7 @@
 // changes one ends by showing options_ again on the menu items' check marks
 // and the toolbar buttons, which Qt has toggled on the click already.
 
+#include "shell/coefficient_fields.h"
 #include "shell/form1.h"
 
 #include <QAction>
@@ -28,7 +29,7 @@ void Form1::showOptions()
 
 void Form1::mnuNota_Click()
 {
-    if (ComprobarDatos(ErrorFocus::Keep)) {
+    if (fields_->ComprobarDatos(CoefficientFields::ErrorFocus::Keep)) {
         options_.scientific = !options_.scientific;
         showNotation(options_.scientific, SeparadorDecimal);
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form1.h"
 
+#include "shell/coefficient_fields.h"
 #include "shell/qt_platform.h"
 #include "shell/status_bar.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -65,15 +67,9 @@ void Form1::createStatusBar()
 
 void Form1::createConnections()
 {
-    for (int i = 0; i < 4; ++i) {
-        TextBox* field = Text1[i];
-        field->keyFilter = [this, i](QKeyEvent& event) { return Text1_KeyPress(i, event); };
-        connect(field, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
-        connect(field, &TextBox::focusGained, this, [this, i] { Text1_GotFocus(i); });
-        connect(field, &TextBox::focusLost, this, [this, i] { Text1_LostFocus(i); });
-        connect(field, &TextBox::clicked, this, [this, i] { Text1_Click(i); });
-        connect(field, &TextBox::keyReleased, this, &Form1::Text1_KeyUp);
-    }
+    Form1Menus& menus = *this;
+    fields_ =
+        std::make_unique<CoefficientFields>(Text1, *StatusBar1->panel(1), menus, *platform_, *this, SeparadorDecimal);
     for (TextBox* copy : {Text2, Text3})
         copy->keyFilter = [this](QKeyEvent& event) { return swallowKey(event); };
     for (TextBox* box : findChildren<TextBox*>()) {
@@ -106,6 +102,20 @@ void Form1::createConnections()
     exitOnEscape_ = new QShortcut(Qt::Key_Escape, this);
     exitOnEscape_->setEnabled(false);
     connect(exitOnEscape_, &QShortcut::activated, this, &Form1::CmdSal_Click);
+}
+
+bool Form1::swallowKey(const QKeyEvent& event)
+{
+    if (event.text().isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    platform_->beep();
+    return true;
+}
+
+bool Form1::windowOwnsShortcut(const QKeySequence& keys) const
+{
+    return std::any_of(shortcutItems_.begin(), shortcutItems_.end(),
+                       [&keys](const QAction* item) { return item->isEnabled() && item->shortcut() == keys; });
 }
 
 // The task menu opens on a right-button press on the window's background and

@@ -9,27 +9,23 @@
 // handler that wrote it, exactly as when the user edits it.  Everything that
 // leaves the window goes through Platform, so tests can hand in their own.
 //
-// The handlers live beside their subsystem: shell/ builds the window and
-// routes commands, solver/ holds the solve command; the coefficient fields'
-// rules are in field/, their handlers in shell/field_events.cpp and
-// shell/field_commands.cpp.
+// The coefficient fields' rules are in field/; CoefficientFields
+// (shell/coefficient_fields.h) ties them to the four fields, and the window's
+// edit and value commands call it.
 
-#include "field/key_rules.h"
 #include "options/display_options.h"
 #include "shell/form1_commands.h"
 #include "shell/form1_controls.h"
 #include "solver/run_time_error.h"
-#include "solver/value_commands.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+class CoefficientFields;
 class Desarrollo;
 class Platform;
 class QMenu;
@@ -102,41 +98,13 @@ private:
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const char* key) const;
 
-    // Validation and error reporting of the coefficient fields.
-    enum class ErrorFocus { Move, Keep };
-    bool ComprobarDatos(ErrorFocus focus = ErrorFocus::Move);
-    QString notANumberMessage(int field) const;
-    void EnfocarError(int field);
     void MostrarError(const QString& message);
-    void TratarError(trx::ErrorCode pending);
-
-    // The keystroke filter of the coefficient fields.
-    bool Text1_KeyPress(int index, QKeyEvent& event);
-    void applyKeyEffect(TextBox* field, const trx::KeyEffect& effect);
-    QString refusalMessage(char16_t key) const;
-    void SituarCursor(TextBox* field);
+    // The solution copies take no typing at all.
     bool swallowKey(const QKeyEvent& event);
     bool windowOwnsShortcut(const QKeySequence& keys) const;
-    void setStatusHint(const QString& hint);
-
-    // Text repair and focus tracking.
-    void Text1_GotFocus(int index);
-    void Text1_LostFocus(int index);
-    void Text1_Click(int index);
-    void Text1_Change(int index);
-    void Text1_KeyUp();
-    void rememberValue(const QString& text);
-    TextBox* activeField() const;
-    QString activeFieldNumber() const;
-    QString valueText() const;
-
     // Preparing the Edición and Opciones menus as they open.
     void mnuEdi_Click();
     void mnuOpci_Click();
-    QLineEdit* focusedTextBox() const;
-    void editFocused(const std::function<void(QLineEdit&)>& operation, bool needsSelection, bool changesText);
-    void valueOfFocused(trx::ValueCommand command);
-    bool applyValueCommand(QLineEdit* box, trx::ValueCommand command, double exponent = 0);
 
     // The solve command's pieces.
     trx::SolveRequest solveRequest() const;
@@ -179,15 +147,11 @@ private:
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
+    std::unique_ptr<CoefficientFields> fields_;
+
     // Window-level state.
-    QString MensajeCancelacion;
     char SeparadorDecimal = ',';
-    QString MsgPortapapeles;
     QString RutaCalculadora;
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
-    // The coefficient fields' state.
-    trx::KeyRules keyRules_;
-    std::optional<int> CampoActivo;  // the field that last had the focus
-    double ValorCampo = 1;           // last numeric value of the field being edited
 };

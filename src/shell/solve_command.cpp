@@ -4,6 +4,7 @@
 // controls show what it returns, then runs the command's error trap and
 // finishing steps.
 
+#include "shell/coefficient_fields.h"
 #include "shell/form1.h"
 #include "solver/solve.h"
 
@@ -21,7 +22,7 @@ QString fromUtf8(const std::string& text)
 void Form1::CmdCal_Click()
 {
     clearResults();
-    if (!ComprobarDatos()) {
+    if (!fields_->ComprobarDatos()) {
         explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
     }
@@ -55,7 +56,7 @@ trx::SolveRequest Form1::solveRequest() const
 void Form1::refuseZeroSquareCoefficient()
 {
     MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
-    EnfocarError(0);
+    fields_->EnfocarError(0);
     explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
 }
 
@@ -68,8 +69,8 @@ bool Form1::dispatchSolveError(trx::ErrorCode code)
             return true;
         Label4->setText(tr(kCancelled));
         Label5->setText(tr(kCancelled));
-        MostrarError(MensajeCancelacion);
-        EnfocarError(0);
+        MostrarError(CoefficientFields::MensajeCancelacion());
+        fields_->EnfocarError(0);
         return false;
     case trx::ErrorCode::TypeMismatch:
         MostrarError(tr("Imposible continuar con la operación."));
@@ -83,7 +84,7 @@ bool Form1::dispatchSolveError(trx::ErrorCode code)
 // form that was solved written into the fields.
 void Form1::finishSolve(const trx::SolveResult& result)
 {
-    EnfocarError(0);
+    fields_->EnfocarError(0);
     if (!Text1[1]->isEnabled()) {
         Label3_Click();
         Text1[1]->setText(QStringLiteral("0"));

@@ -27,13 +27,9 @@ char localeSeparator()
 
 void Form1::Form_Load()
 {
-    MensajeCancelacion = tr("Imposible continuar con la operación.\r\nOperación cancelada.");
     // The separator comes first: the change handling of each coefficient
     // restored below reads the field with it.
     SeparadorDecimal = localeSeparator();
-    MsgPortapapeles = tr("No puede copiar el texto del portapapeles porque\r\nel texto numérico "
-                         "actual ya contiene un separador decimal (%1).")
-                          .arg(QLatin1Char(SeparadorDecimal));
     const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);
     RestaurarCoeficientes(stored);
     restorePosition(stored);
