@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accuracy/equations.h"
-#include "options/display_formats.h"
-#include "solver/integer_helpers.h"
-#include "solver/number_text.h"
-#include "solver/rounded_text.h"
-#include "solver/solve.h"
+#include "core/display_formats.h"
+#include "core/integer_helpers.h"
+#include "core/number_text.h"
+#include "core/rounded_text.h"
+#include "core/solve.h"
 #include "worked/exact_numbers.h"
 
 #include <benchmark/benchmark.h>

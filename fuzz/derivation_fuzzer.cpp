@@ -4,8 +4,8 @@
 // equation with a ≠ 0 must be worked to the end, and substituting each exact
 // solution must give 0: the algebra of the working checks itself.
 
+#include "core/exact_decimal.h"
 #include "fuzz_check.h"
-#include "solver/exact_decimal.h"
 #include "worked/derivation.h"
 
 #include <algorithm>

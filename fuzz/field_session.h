@@ -7,9 +7,9 @@
 // in a character a number cannot have, and a solve ends in one of its
 // outcomes.  The key fuzzer drives it.
 
+#include "core/number_text.h"
 #include "recording_platform.h"
 #include "shell/form1.h"
-#include "solver/number_text.h"
 
 #include <QApplication>
 #include <QClipboard>

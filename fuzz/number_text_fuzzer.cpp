@@ -3,9 +3,9 @@
 // that passes must convert back to a text that passes again, with the same
 // value to fifteen digits, under either decimal separator.
 
+#include "core/display_formats.h"
+#include "core/number_text.h"
 #include "fuzz_check.h"
-#include "options/display_formats.h"
-#include "solver/number_text.h"
 
 #include <cmath>
 #include <cstddef>

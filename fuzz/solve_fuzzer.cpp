@@ -8,9 +8,9 @@
 // reference of the accuracy benchmark works it out.
 
 #include "accuracy/oracle.h"
+#include "core/number_text.h"
+#include "core/solve.h"
 #include "fuzz_check.h"
-#include "solver/number_text.h"
-#include "solver/solve.h"
 
 #include <algorithm>
 #include <array>

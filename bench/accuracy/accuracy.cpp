@@ -9,8 +9,8 @@
 
 #include "accuracy/equations.h"
 #include "accuracy/oracle.h"
-#include "solver/rounded_text.h"
-#include "solver/solve.h"
+#include "core/rounded_text.h"
+#include "core/solve.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 
 #include "field/key_rules.h"
 
-#include "solver/number_text.h"
+#include "core/number_text.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "field/text_repair.h"
 
-#include "solver/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 // does not have its key's form (not a number, out of range, junk) counts as
 // missing; nothing here ever fails.
 
-#include "options/display_options.h"
+#include "core/display_options.h"
 #include "settings/settings_store.h"
 
 #include <array>

@@ -4,13 +4,13 @@
 
 #include "shell/coefficient_fields.h"
 
+#include "core/number_text.h"
 #include "field/text_repair.h"
 #include "field/validation.h"
 #include "settings/settings_table.h"
 #include "shell/controls.h"
 #include "shell/form1_commands.h"
 #include "shell/platform.h"
-#include "solver/number_text.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,12 +7,12 @@
 // text.  Here too are the check before a solve, the error reporting the
 // fields share, the Edición commands on the focused text box and the
 // Opciones commands that replace a field's number by a function of itself
-// (solver/value_commands.h).  The texts belong to the main window's
+// (core/value_commands.h).  The texts belong to the main window's
 // translations.
 
+#include "core/run_time_error.h"
+#include "core/value_commands.h"
 #include "field/key_rules.h"
-#include "solver/run_time_error.h"
-#include "solver/value_commands.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desarrollo.h"
 
-#include "plot/plot_panel.h"
 #include "shell/formula_painter.h"
+#include "shell/plot_panel.h"
 #include "shell/program_module.h"
 
 #include <QApplication>

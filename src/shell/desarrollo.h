@@ -4,7 +4,7 @@
 // a textbook (formula_painter.h), one focusable step after another so that a
 // screen reader reads each sentence and its formula in words.  It copies the
 // whole working as plain text, LaTeX and MathML at once, prints it and
-// exports it to PDF.  A second tab plots the parabola (plot/plot_panel.h),
+// exports it to PDF.  A second tab plots the parabola (shell/plot_panel.h),
 // loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says
 // why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
 // that.

@@ -3,8 +3,8 @@
 // The main window and the only window of the program.
 //
 // Form1 owns every control and the window-level state; its handlers are
-// thin: they read controls, call the computation (solver/, options/
-// display_formats, the numeric test) and write controls back.  Each write to
+// thin: they read controls, call the computation (core/) and write
+// controls back.  Each write to
 // a field raises that field's change handling at once, nested inside the
 // handler that wrote it, exactly as when the user edits it.  Everything that
 // leaves the window goes through Platform, so tests can hand in their own.
@@ -13,10 +13,10 @@
 // (shell/coefficient_fields.h) ties them to the four fields, and the window's
 // edit and value commands call it.
 
-#include "options/display_options.h"
+#include "core/display_options.h"
+#include "core/run_time_error.h"
 #include "shell/form1_commands.h"
 #include "shell/form1_controls.h"
-#include "solver/run_time_error.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/form1_controls.h"
 
-#include "options/display_formats.h"
-#include "solver/number_text.h"
-#include "solver/solve.h"
+#include "core/display_formats.h"
+#include "core/number_text.h"
+#include "core/solve.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

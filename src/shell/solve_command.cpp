@@ -4,9 +4,9 @@
 // controls show what it returns, then runs the command's error trap and
 // finishing steps.
 
+#include "core/solve.h"
 #include "shell/coefficient_fields.h"
 #include "shell/form1.h"
-#include "solver/solve.h"
 
 namespace {
 

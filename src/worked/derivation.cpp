@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worked/derivation.h"
 
-#include "solver/exact_decimal.h"
+#include "core/exact_decimal.h"
 #include "worked/exact_numbers.h"
 
 #include <optional>

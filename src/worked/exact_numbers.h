@@ -5,7 +5,7 @@
 // alone, so that every digit shown is right and "=" is only written where
 // nothing was rounded.
 
-#include "solver/exact_decimal.h"  // powerOfTen
+#include "core/exact_decimal.h"  // powerOfTen
 
 #include <gmpxx.h>
 

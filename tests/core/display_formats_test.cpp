@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "options/display_formats.h"
+#include "core/display_formats.h"
 
 #include <gtest/gtest.h>
 

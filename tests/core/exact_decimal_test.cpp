@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/exact_decimal.h"
+#include "core/exact_decimal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/integer_helpers.h"
-#include "solver/run_time_error.h"
+#include "core/integer_helpers.h"
+#include "core/run_time_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/number_text.h"
-#include "solver/run_time_error.h"
+#include "core/number_text.h"
+#include "core/run_time_error.h"
 
 #include <gtest/gtest.h>
 

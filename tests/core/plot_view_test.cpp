@@ -3,7 +3,7 @@
 // range, gets a finite, non-degenerate view holding its special points, with
 // readable ticks, and zooming or panning never leaves those bounds.
 
-#include "plot/plot_view.h"
+#include "core/plot_view.h"
 
 #include <gtest/gtest.h>
 

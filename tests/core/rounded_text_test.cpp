@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/rounded_text.h"
+#include "core/rounded_text.h"
 
 #include <gtest/gtest.h>
 

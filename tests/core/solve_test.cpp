@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/number_text.h"
-#include "solver/solve.h"
+#include "core/number_text.h"
+#include "core/solve.h"
 
 #include <gtest/gtest.h>
 

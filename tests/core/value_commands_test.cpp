@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/value_commands.h"
+#include "core/value_commands.h"
 
 #include <gtest/gtest.h>
 

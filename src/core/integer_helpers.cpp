@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/integer_helpers.h"
+#include "core/integer_helpers.h"
 
-#include "solver/run_time_error.h"
+#include "core/run_time_error.h"
 
 #include <cmath>
 #include <limits>

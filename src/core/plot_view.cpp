@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plot/plot_view.h"
+#include "core/plot_view.h"
 
-#include "solver/exact_decimal.h"
-#include "solver/number_text.h"
+#include "core/exact_decimal.h"
+#include "core/number_text.h"
 #include "worked/exact_numbers.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 // proven error bound, and in MPFR at growing precision when the bound cannot
 // tell the 15th digit.
 
-#include "solver/exact_decimal.h"
+#include "core/exact_decimal.h"
 
 #include <cstdint>
 #include <string>

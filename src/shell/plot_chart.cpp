@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plot/plot_chart.h"
+#include "shell/plot_chart.h"
 
 #include <QCategoryAxis>
 #include <QLabel>

@@ -4,8 +4,8 @@
 // dragging, and exported to PNG, SVG or PDF.  What is drawn where comes from
 // plot_view.h; this file only hands it to the chart.
 
-#include "plot/plot_chart.h"
-#include "plot/plot_panel.h"
+#include "shell/plot_chart.h"
+#include "shell/plot_panel.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -6,7 +6,7 @@
 // default view; + and − zoom, the arrows pan.  The pointer's coordinates
 // show in the top left corner.
 
-#include "plot/plot_view.h"
+#include "core/plot_view.h"
 
 #include <QChartView>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/value_commands.h"
+#include "core/value_commands.h"
 
-#include "solver/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/number_text.h"
+#include "core/number_text.h"
 
-#include "solver/run_time_error.h"
+#include "core/run_time_error.h"
 
 #include <charconv>
 #include <system_error>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/solve.h"
+#include "core/solve.h"
 
-#include "solver/exact_decimal.h"
-#include "solver/integer_helpers.h"
-#include "solver/number_text.h"
-#include "solver/rounded_text.h"
+#include "core/exact_decimal.h"
+#include "core/integer_helpers.h"
+#include "core/number_text.h"
+#include "core/rounded_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "options/display_formats.h"
+#include "core/display_formats.h"
 
-#include "solver/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,7 @@
 // The Opciones commands that replace a field's number by a function of
 // itself: times or over π, squared, raised to a power, its reciprocal.
 
-#include "solver/run_time_error.h"
+#include "core/run_time_error.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/run_time_error.h"
+#include "core/run_time_error.h"
 
 #include <string>
 

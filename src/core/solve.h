@@ -16,7 +16,7 @@
 // failure is a RunTimeError caught inside and reported as `error`, with the
 // result filled as far as the run got.
 
-#include "solver/run_time_error.h"
+#include "core/run_time_error.h"
 
 #include <array>
 #include <string>
