@@ -24,6 +24,7 @@ QProcessEnvironment desktopEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));  // whatever the tests run under
     return environment;
 }
 
@@ -122,7 +123,6 @@ Session::Session(const QStringList& environment, const QString& storedSettings)
     }
     QProcessEnvironment variables = desktopEnvironment();
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
-    variables.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     variables.remove(QStringLiteral("LC_ALL"));
     variables.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
     variables.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
@@ -177,6 +177,8 @@ QString Session::play(const QString& steps)
             EXPECT_TRUE(waitForActive(argument)) << "no box " << argument.toStdString();
         else if (step == QLatin1String("@ended"))
             EXPECT_TRUE(waitFor([this] { return !ending().isEmpty(); })) << "still running";
+        else if (step.startsWith(QLatin1String("@drop:")))
+            drop(argument);
         else if (step.startsWith(QLatin1String("@activate:")))
             activate(argument);
         else if (step.startsWith(QLatin1String("@clip:")))
@@ -207,7 +209,7 @@ void Session::keys(const QString& keysyms)
 
 void Session::click(const QString& control, int button)
 {
-    const QPoint centre = centreOf(control);
+    const QPoint centre = placeOf(control).center();
     if (centre.isNull())
         return;  // no window to aim at: a press elsewhere could hit a title bar
     // The server handles the move before the press, so the press lands there.
@@ -226,14 +228,35 @@ QRect Session::clientArea() const
     return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")};
 }
 
-QPoint Session::centreOf(const QString& control) const
+QRect Session::placeOf(const QString& control) const
 {
     const QRect client = clientArea();
     if (client.isEmpty())
         return {};
     const int menuBar = client.height() - kClientHeightPx;
     const Place& place = kPlaces.at(control);
-    return {client.x() + px(place.left + place.width / 2), client.y() + menuBar + px(place.top + place.height / 2)};
+    return {client.x() + px(place.left), client.y() + menuBar + px(place.top), px(place.width), px(place.height)};
+}
+
+// From a window of its own, put off the program's.  The programs' exchange
+// during a drag shows nowhere, so the pointer pauses instead of polling.
+void Session::drop(const QString& text)
+{
+    QProcess source;
+    source.setProcessEnvironment(desktopEnvironment());
+    source.start(QStringLiteral(TRX_TOOL), {QStringLiteral("drag"), text});
+    const QString id = run(QStringLiteral("xdotool search --sync --onlyvisible --pid %1").arg(source.processId()));
+    const QPoint to = placeOf(QStringLiteral("Text1(0)")).center();
+    run(QStringLiteral("xdotool windowmove --sync %1 0 0 mousemove --window %1 30 30 mousedown 1 sleep 0.3 mousemove "
+                       "%2 %3 sleep 0.3 mousemove %4 %3 sleep 0.5 mouseup 1")
+            .arg(id, QString::number(to.x() - 2), QString::number(to.y()), QString::number(to.x())));
+    EXPECT_TRUE(source.waitForFinished(15000)) << "the drag did not end";
+}
+
+QString Session::shot(const QString& control) const
+{
+    const QRect r = placeOf(control);
+    return run(QStringLiteral(TRX_TOOL " grab %1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
 }
 
 QString Session::activeTitle() const

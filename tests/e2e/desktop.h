@@ -37,19 +37,20 @@ public:
     explicit Session(const QStringList& environment = {}, const QString& storedSettings = {});
     ~Session();
 
-    // Steps in a small language: keysyms ("1 comma ctrl+c") are typed in
-    // order; "@click:Name" and "@rclick:Name" press a mouse button on a
-    // control; "@box:Title" waits until a box whose title begins so has the
-    // keyboard; "@activate:Title" brings the program's window whose title
-    // begins so to the front; "@clip:Text" puts Text on the clipboard;
-    // "@got" waits until the program has put something else there and
-    // records it; "@copy" is Ctrl+C and "@got"; "@ended" waits until the
-    // program has ended.  Returns the records, each followed by " ; ".
+    // Steps in a small language: keysyms ("1 comma ctrl+c") are typed in order; "@click:Name" and
+    // "@rclick:Name" press a mouse button on a control; "@box:Title" waits until a box whose title
+    // begins so has the keyboard; "@activate:Title" brings the program's window whose title begins so
+    // to the front; "@clip:Text" puts Text on the clipboard; "@got" waits until the program has put
+    // something else there and records it; "@copy" is Ctrl+C and "@got"; "@ended" waits until the
+    // program has ended; "@drop:Text" drags Text onto the first field from a window that takes the
+    // keyboard.  Returns the records, each followed by " ; ".
     QString play(const QString& steps);
     void keys(const QString& keysyms);
     void activate(const QString& title);  // the title's beginning
     void click(const QString& control, int button = 1);
-    bool waitForActive(const QString& title);  // the title's beginning
+    void drop(const QString& text);              // onto the first field
+    QString shot(const QString& control) const;  // a digest of its pixels
+    bool waitForActive(const QString& title);    // the title's beginning
     void setClipboard(const QString& text);
     QString clipboard();
 
@@ -70,7 +71,7 @@ public:
 private:
     QString window() const;
     QRect clientArea() const;
-    QPoint centreOf(const QString& control) const;
+    QRect placeOf(const QString& control) const;  // on the screen
 
     QTemporaryDir config_;
     QProcess program_;

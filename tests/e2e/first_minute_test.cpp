@@ -13,7 +13,9 @@ namespace {
 struct Case {
     const char* name;
     const char* steps;
-    const char* expected;  // the records of the steps, then "a|b|c|d" as stored by Salir
+    const char* expected;          // the records of the steps, then "a|b|c|d" as stored by Salir
+    const char* environment = "";  // variables, separated by blanks
+    const char* exitTitle = "Salir";
 };
 
 const Case kCases[] = {
@@ -70,6 +72,9 @@ const Case kCases[] = {
     {"RightSideMoved", "1 Tab 0 Tab 0 Tab 4 F5 @click:Label4 @copy", "2 ; 1|0|-4|0"},
     {"LongResultCopiedWhole", "1 1 Tab minus 3 Tab 2 F5 @click:Label4 @copy",
      "0,136363636363636+ i0,404008837150709 ; 11|-3|2|0"},
+    // Dropped text would pass no filter: the fields take none.
+    {"DroppedNumberRefused", "F4 @drop:7 @activate:Trinomix", "|1|0|0"},
+    {"DroppedWordRefused", "F4 @drop:abc @activate:Trinomix", "|1|0|0"},
     {"ZeroLeadingCoefficient", "0 F5 @box:Error Return", "0|1|0|0"},
     // Result boxes are read-only: only Copiar works there.
     {"ResultBoxRefusesPasteAndDelete", "1 Tab minus 3 Tab 2 F5 Tab Tab Tab Tab Tab Tab @clip:7 ctrl+v F4 ctrl+x @copy",
@@ -86,6 +91,14 @@ const Case kCases[] = {
     {"KeysRightAfterOnTop", "F8 5 F8 6", "56|1|0|0"},
     {"ExitAfterOnTopAndErrors",
      "F8 5 minus @box:Error Return alt+q F8 F12 2 shift+F3 @box:Atención Escape @box:Error Return", "52|1|0|0"},
+    // The language follows the desktop's when translated, Spanish otherwise:
+    // the Help menu by its own access key, and the title of the box it opens.
+    {"EnglishDesktop", "alt+h a @box:About Return 6", "6|1|0|0", "LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=", "Quit"},
+    {"CatalanDesktop", "alt+j q @box:Quant Return 6", "6|1|0|0", "LANGUAGE=ca LANG=ca_ES.UTF-8 LC_ALL=", "Surt"},
+    {"PosixLocaleStaysSpanish", "alt+y a @box:Acerca Return 6", "6|1|0|0", "LANGUAGE= LANG=C LC_ALL="},
+    // Where the separator is the period, the exponent for "Elevar a Y" is typed with it.
+    {"PeriodDesktopPowerTakesThePeriod", "F12 3 6 shift+F3 @box:Atención ctrl+a 0 period 5 Return", "6|1|0|0",
+     "LANG=es_MX.UTF-8"},
 };
 
 class FirstMinute : public ::testing::TestWithParam<Case> { };
@@ -93,13 +106,28 @@ class FirstMinute : public ::testing::TestWithParam<Case> { };
 TEST_P(FirstMinute, KeysInTextOut)
 {
     const Case& c = GetParam();
-    Session session;
+    Session session(QString::fromUtf8(c.environment).split(QLatin1Char(' '), Qt::SkipEmptyParts));
     const QString records = session.play(QString::fromUtf8(c.steps));
-    EXPECT_EQ((records + session.quit()).toStdString(), c.expected);
+    EXPECT_EQ((records + session.quit(QString::fromUtf8(c.exitTitle))).toStdString(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktop, FirstMinute, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+const auto byName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Desktop, FirstMinute, ::testing::ValuesIn(kCases), byName);
+
+// A long result shows its start: as after Home (Tab hides the caret), not End.
+TEST(LongResult, ShowsItsStart)
+{
+    Session session;
+    const QString empty = session.shot(QStringLiteral("Label4"));
+    session.play(QStringLiteral("1 1 Tab minus 3 Tab 2 F5"));
+    ASSERT_TRUE(waitFor([&] { return session.shot(QStringLiteral("Label4")) != empty; })) << "no result";
+    const QString solved = session.shot(QStringLiteral("Label4"));
+    session.play(QStringLiteral("@click:Label4 Home Tab"));
+    EXPECT_TRUE(waitFor([&] { return session.shot(QStringLiteral("Label4")) == solved; })) << "Home";
+    session.play(QStringLiteral("@click:Label4 End Tab"));
+    EXPECT_TRUE(waitFor([&] { return session.shot(QStringLiteral("Label4")) != solved; })) << "End";
+    EXPECT_EQ(session.quit().toStdString(), "11|-3|2|0");
+}
 
 // Where the window opens: centred and whole when nothing usable is stored,
 // where it was left otherwise.  The screen is 1280 by 800 pixels; a stored
@@ -130,39 +158,6 @@ TEST_P(Placement, WholeWindowOnTheScreen)
         EXPECT_EQ(frame.topLeft(), c.corner);
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktop, Placement, ::testing::ValuesIn(kPlacements),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// The language follows the desktop's when a translation exists, and stays
-// Spanish otherwise: the Help menu by its own access key, and the title of
-// the box it opens.
-struct LanguageCase {
-    const char* name;
-    const char* environment;  // variables, separated by blanks
-    const char* steps;
-    const char* exitTitle;
-};
-
-const LanguageCase kLanguages[] = {
-    {"EnglishDesktop", "LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=", "alt+h a @box:About Return 6", "Quit"},
-    {"CatalanDesktop", "LANGUAGE=ca LANG=ca_ES.UTF-8 LC_ALL=", "alt+j q @box:Quant Return 6", "Surt"},
-    {"PosixLocaleStaysSpanish", "LANGUAGE= LANG=C LC_ALL=", "alt+y a @box:Acerca Return 6", "Salir"},
-    // Where the separator is the period, the exponent for "Elevar a Y" is typed with it.
-    {"PeriodDesktopPowerTakesThePeriod", "LANG=es_MX.UTF-8", "F12 3 6 shift+F3 @box:Atención ctrl+a 0 period 5 Return",
-     "Salir"},
-};
-
-class Language : public ::testing::TestWithParam<LanguageCase> { };
-
-TEST_P(Language, WindowSpeaksTheDesktopsLanguage)
-{
-    const LanguageCase& c = GetParam();
-    Session session(QString::fromUtf8(c.environment).split(QLatin1Char(' ')));
-    const QString records = session.play(QString::fromUtf8(c.steps));
-    EXPECT_EQ((records + session.quit(QString::fromUtf8(c.exitTitle))).toStdString(), "6|1|0|0");
-}
-
-INSTANTIATE_TEST_SUITE_P(Desktop, Language, ::testing::ValuesIn(kLanguages),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Desktop, Placement, ::testing::ValuesIn(kPlacements), byName);
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 namespace {
 
@@ -75,13 +76,12 @@ TEST(RandomSession, FieldsStayNumbersAndTheProgramEnds)
             events += stepEvents;
         }
         session.play(steps.join(QLatin1Char(' ')));
-        ASSERT_EQ(backToTheWindow(session).toStdString(), "")
-            << "seed " << seed << ", after " << steps.join(' ').toStdString();
+        const std::string where = "seed " + std::to_string(seed) + ", after " + steps.join(' ').toStdString();
+        ASSERT_EQ(backToTheWindow(session).toStdString(), "") << where;
         session.keys(QStringLiteral("ctrl+s"));
         ASSERT_TRUE(session.waitForActive(QStringLiteral("Salir"))) << "seed " << seed;
         for (const QString& field : session.storedFields())
-            ASSERT_EQ(malformed(field).toStdString(), "")
-                << "seed " << seed << ", after " << steps.join(' ').toStdString();
+            ASSERT_EQ(malformed(field).toStdString(), "") << where;
         session.keys(QStringLiteral("n"));
         ASSERT_EQ(backToTheWindow(session).toStdString(), "") << "seed " << seed;
     }
