@@ -669,6 +669,18 @@ Para introducir un valor decimal use el PUNTO (.)</source>
         <translation>Introduïu un valor.<byte value="xd"/>
 Per introduir un valor decimal feu servir el PUNT (.)</translation>
     </message>
+    <message>
+        <source>Un coeficiente no es un número válido: no hay nada que desarrollar.</source>
+        <translation>Un coeficient no és un nombre vàlid: no hi ha res a desenvolupar.</translation>
+    </message>
+    <message>
+        <source>Operación cancelada: no hay desarrollo que mostrar.</source>
+        <translation>Operació cancel·lada: no hi ha desenvolupament per mostrar.</translation>
+    </message>
+    <message>
+        <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
+        <translation>El coeficient de x² és 0: no és una equació de segon grau.</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>

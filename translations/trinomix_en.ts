@@ -669,6 +669,18 @@ Para introducir un valor decimal use el PUNTO (.)</source>
         <translation>Please type a value.<byte value="xd"/>
 To type a decimal value use the POINT (.)</translation>
     </message>
+    <message>
+        <source>Un coeficiente no es un número válido: no hay nada que desarrollar.</source>
+        <translation>A coefficient is not a valid number: there is nothing to work out.</translation>
+    </message>
+    <message>
+        <source>Operación cancelada: no hay desarrollo que mostrar.</source>
+        <translation>Operation cancelled: there is no working to show.</translation>
+    </message>
+    <message>
+        <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
+        <translation>The coefficient of x² is 0: this is not a quadratic equation.</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>

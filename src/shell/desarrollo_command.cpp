@@ -20,10 +20,10 @@ void Form1::showWorking(const std::array<std::string, 4>& fields)
         desarrollo_->showWorking(fields, SeparadorDecimal);
 }
 
-void Form1::explainNoWorking(const QString& why)
+void Form1::explainNoWorking(const char* why)
 {
     if (desarrollo_ != nullptr)
-        desarrollo_->showMessage(why);
+        desarrollo_->showMessage(tr(why));
 }
 
 void Form1::openDesarrollo()

@@ -114,7 +114,7 @@ private:
 
     // The Desarrollo window follows each solve once it has been opened.
     void showWorking(const std::array<std::string, 4>& fields);
-    void explainNoWorking(const QString& why);
+    void explainNoWorking(const char* why);  // why: a text marked for translation
     void openDesarrollo();
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 

@@ -23,7 +23,7 @@ void Form1::CmdCal_Click()
 {
     clearResults();
     if (!fields_->ComprobarDatos()) {
-        explainNoWorking(QStringLiteral("Un coeficiente no es un número válido: no hay nada que desarrollar."));
+        explainNoWorking(QT_TR_NOOP("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
     }
 
@@ -37,7 +37,7 @@ void Form1::CmdCal_Click()
     if (dispatchSolveError(result.error))
         finishSolve(result);
     if (result.outcome == trx::SolveOutcome::Cancelled || result.outcome == trx::SolveOutcome::NotANumber)
-        explainNoWorking(QStringLiteral("Operación cancelada: no hay desarrollo que mostrar."));
+        explainNoWorking(QT_TR_NOOP("Operación cancelada: no hay desarrollo que mostrar."));
     else
         showWorking(request.fields);
 }
@@ -57,7 +57,7 @@ void Form1::refuseZeroSquareCoefficient()
 {
     MostrarError(tr("Valor introducido elevado al cuadrado no válido."));
     fields_->EnfocarError(0);
-    explainNoWorking(QStringLiteral("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
+    explainNoWorking(QT_TR_NOOP("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
 }
 
 // The command's error trap.  Returns whether the finishing steps follow.
