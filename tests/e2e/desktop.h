@@ -13,8 +13,9 @@
 // QTest never sends.  Where the two disagree, the case here is the one
 // that counts.
 //
-// Nothing waits a fixed time: every step polls for the state it expects,
-// with a timeout, so a loaded machine is slower but not flaky.
+// Nothing waits a fixed time but a drag (whose hand-over between two
+// programs shows nowhere to poll): every step polls for the state it
+// expects, with a timeout, so a loaded machine is slower but not flaky.
 
 #include <QProcess>
 #include <QRect>
