@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands built from their table (form1_commands.cpp), the
-// routing of toolbar clicks and the pop-up menu, and the edit and value
-// commands, which act on the coefficient fields.
+// routing of toolbar clicks and the pop-up menu, and the power command, whose
+// exponent the window stores.
 
 #include "settings/settings_table.h"
 #include "shell/coefficient_fields.h"
@@ -109,78 +109,8 @@ void Form1::showTaskMenu(Qt::MouseButton button)
     mnuTarea->exec(QCursor::pos());
 }
 
-void Form1::Deshacer()
-{
-    fields_->Deshacer();
-}
-
-void Form1::Cortar()
-{
-    fields_->Cortar();
-}
-
-void Form1::Copiar()
-{
-    fields_->Copiar();
-}
-
-void Form1::Pegar()
-{
-    fields_->Pegar();
-}
-
-void Form1::mnuBorrar1_Click()
-{
-    fields_->mnuBorrar1_Click();
-}
-
-void Form1::mnuBorrarTodo_Click()
-{
-    fields_->mnuBorrarTodo_Click();
-}
-
-void Form1::mnuseleccionar_Click()
-{
-    fields_->mnuseleccionar_Click();
-}
-
-void Form1::mnuEdi_Click()
-{
-    fields_->mnuEdi_Click();
-}
-
-void Form1::mnuPorpi_Click()
-{
-    fields_->mnuPorpi_Click();
-}
-
-void Form1::mnuDivipi_Click()
-{
-    fields_->mnuDivipi_Click();
-}
-
-void Form1::mnuEleva2_Click()
-{
-    fields_->mnuEleva2_Click();
-}
-
-void Form1::mnuInvertir_Click()
-{
-    fields_->mnuInvertir_Click();
-}
-
-void Form1::mnuOpci_Click()
-{
-    fields_->mnuOpci_Click();
-}
-
 void Form1::mnuElevar_Click()
 {
     if (const std::optional<trx::StoredSettings> typed = fields_->mnuElevar_Click())
         saveSettings(*typed, trx::SettingsWriter::PowerCommand);
-}
-
-void Form1::MostrarError(const QString& message)
-{
-    fields_->MostrarError(message);
 }

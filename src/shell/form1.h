@@ -2,19 +2,18 @@
 #pragma once
 // The main window and the only window of the program.
 //
-// Form1 owns every control and the window-level state; its handlers are
-// thin: they read controls, call the computation (core/) and write
-// controls back.  Each write to
-// a field raises that field's change handling at once, nested inside the
-// handler that wrote it, exactly as when the user edits it.  Everything that
-// leaves the window goes through Platform, so tests can hand in their own.
+// Form1 owns every control and the window-level state.  Its handlers read
+// controls, call the computation (core/) and write controls back; each write
+// to a field raises its change handling at once, nested in the handler, as
+// when the user edits it.  Everything that leaves the window goes through
+// Platform, so tests can hand in their own.
 //
-// The coefficient fields' rules are in field/; CoefficientFields
-// (shell/coefficient_fields.h) ties them to the four fields, and the window's
-// edit and value commands call it.
+// CoefficientFields ties the fields' rules (field/) to the four fields; the
+// window's edit and value commands call it.
 
 #include "core/display_options.h"
 #include "core/run_time_error.h"
+#include "shell/coefficient_fields.h"
 #include "shell/form1_commands.h"
 #include "shell/form1_controls.h"
 
@@ -25,7 +24,6 @@
 #include <string>
 #include <vector>
 
-class CoefficientFields;
 class Desarrollo;
 class Platform;
 class QMenu;
@@ -58,19 +56,19 @@ public:
     void mnusimpli_Click();
     void mnuAvanzado_Click();
     // Edit commands.
-    void Deshacer();
-    void Cortar();
-    void Copiar();
-    void Pegar();
-    void mnuBorrar1_Click();
-    void mnuBorrarTodo_Click();
-    void mnuseleccionar_Click();
+    void Deshacer() { fields_->Deshacer(); }
+    void Cortar() { fields_->Cortar(); }
+    void Copiar() { fields_->Copiar(); }
+    void Pegar() { fields_->Pegar(); }
+    void mnuBorrar1_Click() { fields_->mnuBorrar1_Click(); }
+    void mnuBorrarTodo_Click() { fields_->mnuBorrarTodo_Click(); }
+    void mnuseleccionar_Click() { fields_->mnuseleccionar_Click(); }
     // Value transformations.
-    void mnuPorpi_Click();
-    void mnuDivipi_Click();
-    void mnuEleva2_Click();
+    void mnuPorpi_Click() { fields_->mnuPorpi_Click(); }
+    void mnuDivipi_Click() { fields_->mnuDivipi_Click(); }
+    void mnuEleva2_Click() { fields_->mnuEleva2_Click(); }
     void mnuElevar_Click();
-    void mnuInvertir_Click();
+    void mnuInvertir_Click() { fields_->mnuInvertir_Click(); }
     // Work handed to the desktop.
     void mnuCalcu_Click();
     void mnuAcerca_Click();
@@ -98,13 +96,13 @@ private:
     void Toolbar1_ButtonClick(QAction* button);
     QAction* toolbarButton(const char* key) const;
 
-    void MostrarError(const QString& message);
+    void MostrarError(const QString& message) { fields_->MostrarError(message); }
     // The solution copies take no typing at all.
     bool swallowKey(const QKeyEvent& event);
     bool windowOwnsShortcut(const QKeySequence& keys) const;
     // Preparing the Edición and Opciones menus as they open.
-    void mnuEdi_Click();
-    void mnuOpci_Click();
+    void mnuEdi_Click() { fields_->mnuEdi_Click(); }
+    void mnuOpci_Click() { fields_->mnuOpci_Click(); }
 
     // The solve command's pieces.
     trx::SolveRequest solveRequest() const;
@@ -118,8 +116,7 @@ private:
     void openDesarrollo();
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 
-    // The calculator launcher's question.
-    bool askCalculatorPath();
+    bool askCalculatorPath();  // where the calculator is, when it cannot be found
 
     // Start-up and shutdown.
     void Form_Load();
@@ -133,9 +130,7 @@ private:
     int toTwips(int pixels) const;
     QPoint centredPosition() const;
     void StatusBar1_PanelClick(int panel);
-
-    // Display options.
-    void showOptions();
+    void showOptions();  // the display options on their items and buttons
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;

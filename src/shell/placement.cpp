@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Window placement: centring, keeping the window above others, and the time
-// and date that a click on a status-bar panel puts in its tool tip.
+// Window placement: centring, keeping the window above others; and a click
+// on a status-bar panel.
 
 #include "shell/form1.h"
 #include "shell/status_bar.h"
 
 #include <QAction>
 #include <QCursor>
-#include <QDateTime>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 #include <QWindow>
 
@@ -59,11 +57,5 @@ void Form1::mnuVisible_Click()
 
 void Form1::StatusBar1_PanelClick(int panel)
 {
-    const QLocale locale;
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
-    const QDateTime now = QDateTime::currentDateTime();
-    StatusBar1->panel(panel)->setToolTip(
-        tr("Son las %1 del día %2")
-            .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
+    StatusBar1->showTimeTip(panel);
 }

@@ -64,3 +64,14 @@ void StatusBar::refresh()
     panels_[4]->setText(locks.num ? tr("NÚM") : QString());
     panels_[5]->setText(insertMode_ ? tr("INS") : QString());
 }
+
+void StatusBar::showTimeTip(int number)
+{
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));  // the time zone is not part of the time of day
+    const QDateTime now = QDateTime::currentDateTime();
+    panel(number)->setToolTip(
+        QCoreApplication::translate("Form1", "Son las %1 del día %2")
+            .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
+}

@@ -19,6 +19,7 @@ public:
     ~StatusBar() override;
 
     ClickLabel* panel(int number) const { return panels_[number - 1]; }  // 1 to 7
+    void showTimeTip(int number);                                        // the time and date, in the panel's tool tip
 
 signals:
     void panelClicked(int number);
