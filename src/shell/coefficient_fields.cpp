@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// With the focus on a control that is no text box, the commands that need
-// one fail with NotSupported, which disables the edit and value items.
-
 #include "shell/coefficient_fields.h"
 
 #include "core/number_text.h"
@@ -187,6 +184,7 @@ void CoefficientFields::Text1_Click(int index)
 void CoefficientFields::Text1_Change(int index)
 {
     TextBox* field = Text1[index];
+    // The change only views these texts: they live here, for its whole use.
     const std::string text = field->text().toStdString();
     const std::string active = CampoActivo ? Text1[*CampoActivo]->text().toStdString() : std::string();
     trx::FieldChange change{text, field->isEnabled(), std::nullopt, keyRules_.typing()};
@@ -303,7 +301,8 @@ void CoefficientFields::TratarError(trx::ErrorCode pending)
         MostrarError(MensajeCancelacion());
         return;
     case trx::ErrorCode::NotSupported:
-        // The focus is on a control the edit commands cannot work on.
+        // The focus is on a control that is no text box: the edit and value
+        // items have nothing to work on.
         for (QAction* item :
              {menus_.mnuPi->menuAction(), menus_.mnuPegar, menus_.mnuCortar, menus_.mnuCopiar, menus_.mnuBorrar1,
               menus_.mnuBorrarTodo, menus_.mnuseleccionar, menus_.mnuElv->menuAction(), menus_.mnuInvertir})

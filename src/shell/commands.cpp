@@ -35,7 +35,7 @@ void Form1::createMenus(bool taskMenu)
             name(line, row.name);
             if (row.item != nullptr)
                 this->*row.item = line;
-        } else if ((row.kind == Form1Command::Item || row.kind == Form1Command::CheckItem) && wanted) {
+        } else if (row.isItem() && wanted) {
             QAction* action = (this->*row.menu)->addAction(row.text != nullptr ? tr(row.text) : QString());
             name(action, row.name);
             action->setShortcut(row.keys);
@@ -65,7 +65,7 @@ void Form1::createToolbar()
     for (const Form1Command& row : form1Commands()) {
         if (row.kind == Form1Command::ButtonGap)
             Toolbar1->addSeparator();
-        if (row.kind != Form1Command::Button && row.kind != Form1Command::CheckButton)
+        if (!row.isButton())
             continue;
         const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.ownIcon)));
         const QString theme = QLatin1String(row.themeIcon);
@@ -82,8 +82,7 @@ void Form1::createToolbar()
 void Form1::Toolbar1_ButtonClick(QAction* button)
 {
     for (const Form1Command& row : form1Commands()) {
-        if ((row.kind == Form1Command::Button || row.kind == Form1Command::CheckButton) &&
-            button->objectName() == QLatin1String(row.name)) {
+        if (row.isButton() && button->objectName() == QLatin1String(row.name)) {
             (this->*row.handler)();
             return;
         }

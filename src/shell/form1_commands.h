@@ -64,6 +64,9 @@ struct Form1Command {
     const char* toolTip = nullptr;         // a button's; its text when null
     const char* themeIcon = "";            // freedesktop name; empty when the theme has none that fits
     const char* ownIcon = nullptr;
+
+    bool isItem() const { return kind == Item || kind == CheckItem; }
+    bool isButton() const { return kind == Button || kind == CheckButton; }
 };
 
 // In the order each menu and the toolbar show them.  The pop-up menu's items
