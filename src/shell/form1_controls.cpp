@@ -272,7 +272,6 @@ void Form1Controls::showNotation(bool scientific, char separator)
             if (containsDigit(Text3->text()))
                 Text3->setText(reformatted(Label5->text(), separator, trx::scientificForm));
         }
-        CopiaCientifica = false;
         for (TextBox* field : Text1)
             field->setText(reformatted(field->text(), separator, trx::scientificForm));
     } else {
@@ -280,8 +279,8 @@ void Form1Controls::showNotation(bool scientific, char separator)
             field->setText(reformatted(field->text(), separator, trx::fixedForm));
         Text2->setText(reformatted(Text2->text(), separator, trx::fixedForm));
         Text3->setText(reformatted(Text3->text(), separator, trx::fixedForm));
-        CopiaCientifica = false;
     }
+    CopiaCientifica = false;
 }
 
 // Keeps the scientific copy of a numeric solution; other texts (empty, a
