@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -91,6 +92,8 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
     setAccessibleName(tr("Desarrollo"));
     setAccessibleDescription(tr("Resolución paso a paso de la última ecuación calculada"));
     resize(620, 640);
+    // The working reads at the desktop's own size, not the main window's.
+    setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("DesarrolloMensaje"));

@@ -6,6 +6,7 @@
 #include "core/solve.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QPushButton>
 
 #include <algorithm>
@@ -59,13 +60,22 @@ bool containsDigit(const QString& text)
 
 }  // namespace
 
-// The layout was drawn for a narrow Windows sans face: prefer it and its
-// metric twins, which Linux systems commonly carry, over a wider default.
+// The layout was drawn for a narrow Windows sans face: the first of it and
+// its metric twins that the system has, which Linux systems commonly carry,
+// rather than a wider default.  Named alone, so that the toolkit does not
+// search substitutes for the faces that are missing.
 QFont Form1Controls::sansFont(qreal points, bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* preferred :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica"}) {
+            if (installed.contains(QLatin1String(preferred), Qt::CaseInsensitive))
+                return QString::fromLatin1(preferred);
+        }
+        return QString();
+    }();
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

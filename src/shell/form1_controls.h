@@ -23,11 +23,13 @@ public:
     static constexpr int kToolbarHeight = 600;
     static constexpr int kStatusBarHeight = 375;
 
+    // The face of every control not given another.
+    static QFont sansFont(qreal points, bool bold = false);
+
 protected:
     // Creates every control on `client`, bottom-most first.
     void createControls(QWidget* client, const QString& address);
     int px(int twips) const { return (twips * dpi_ + kTwipsPerInch / 2) / kTwipsPerInch; }
-    static QFont sansFont(qreal points, bool bold = false);
     void clearResults();
     void showResult(const trx::SolveResult& result);
     void showNotation(bool scientific, char separator);
