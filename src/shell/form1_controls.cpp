@@ -145,8 +145,7 @@ void Form1Controls::createControls(QWidget* client, const QString& address)
 
 void Form1Controls::styleControls()
 {
-    for (int i = 0; i < 9; ++i)
-        Lblig[i]->setFont(i == 0 ? sansFont(8.25, true) : signFont());
+    Lblig[0]->setFont(sansFont(8.25, true));
     for (ClickLabel* panel : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
         panel->setAutoFillBackground(true);
     for (TextBox* field : Text1) {
@@ -254,6 +253,10 @@ void Form1Controls::showResult(const trx::SolveResult& result)
         Text1[1]->setEnabled(false);
     }
 
+    // The signs lie under the panels until a result uncovers them: their
+    // serif face is loaded then rather than at start-up.
+    for (int i = 1; i < 9; ++i)
+        Lblig[i]->setFont(signFont());
     const trx::ExactForms& exact = result.exact;
     for (int i = 0; i < 2; ++i) {
         const std::string& denominator = exact.reducedDenominator[i];

@@ -72,6 +72,21 @@ TEST(SolveCommand, RemovedLinearTermIsRestoredAsZero)
     EXPECT_EQ(window.field(1)->text(), QStringLiteral("0"));
 }
 
+// The signs under the panels take their serif face once a result uncovers
+// them, whichever panel comes off.
+TEST(SolveCommand, UncoveredSignsAreInTheirSerifFace)
+{
+    WindowHarness window;
+    window.typeEquation(QStringLiteral("1"), QStringLiteral("-5"), QStringLiteral("6"), QStringLiteral("0"));
+    window.clickSolve();
+    for (int i = 1; i < 9; ++i) {
+        const QFont sign = window.label(QStringLiteral("Lblig(%1)").arg(i))->font();
+        EXPECT_EQ(sign.styleHint(), QFont::Serif) << i;
+        EXPECT_TRUE(sign.bold()) << i;
+        EXPECT_EQ(sign.pointSizeF(), 15.75) << i;
+    }
+}
+
 // The solution copies are scientific until the option is switched off, and
 // again once it is back on; the fields follow the option.
 TEST(Options, ScientificNotationReformatsFieldsAndCopies)
