@@ -11,13 +11,26 @@
 #include <QTimer>
 #include <QWindow>
 
+namespace {
+
+// The panels share the bar equally whatever they show: a text longer than
+// its panel is cut, and a new text does not lay the bar out again.
+class Panel : public ClickLabel {
+public:
+    using ClickLabel::ClickLabel;
+    QSize sizeHint() const override { return {0, 0}; }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
+}  // namespace
+
 StatusBar::StatusBar(int height, const QString& credit, QWidget* parent) : QStatusBar(parent), clock_(new QTimer(this))
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
     setFixedHeight(height);
     for (int i = 0; i < 7; ++i) {
-        auto* label = new ClickLabel(this);
+        auto* label = new Panel(this);
         label->setObjectName(QStringLiteral("StatusBar1(%1)").arg(i + 1));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         addPermanentWidget(label, 1);

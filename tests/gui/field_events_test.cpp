@@ -36,6 +36,20 @@ TEST(FieldKeys, EffectsLandInTheFieldAndTheStatusBar)
     EXPECT_EQ(window.field(1)->cursorPosition(), 3);
 }
 
+// The seven panels keep equal shares of the bar whatever they show: a long
+// hint is cut, not given room taken from the others.
+TEST(StatusBar, PanelsShareTheBarWhateverTheyShow)
+{
+    WindowHarness window;
+    QLabel* hint = window.label(QStringLiteral("StatusBar1(1)"));
+    for (const char* shown : {"", "Introduzca el signo", "Una indicación mucho más larga que el panel que la muestra"}) {
+        hint->setText(QString::fromUtf8(shown));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (int panel = 2; panel <= 7; ++panel)
+            EXPECT_NEAR(window.label(QStringLiteral("StatusBar1(%1)").arg(panel))->width(), hint->width(), 1) << shown;
+    }
+}
+
 // Text that an input method commits is typed through the rules; the
 // solution copies take no keys.
 TEST(FieldKeys, InputMethodDropsAndSolutionCopies)
