@@ -12,12 +12,13 @@ const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podid
 
 }  // namespace
 
-// Starts the stored calculator; while it cannot be found, asks for another
-// and remembers the answer.
+// Starts the stored calculator, or the desktop's (looked up only now, not
+// at start-up); while it cannot be found, asks for another and remembers the
+// answer.
 void Form1::mnuCalcu_Click()
 {
     for (;;) {
-        switch (platform_->launch(RutaCalculadora)) {
+        switch (platform_->launch(RutaCalculadora.isEmpty() ? platform_->defaultCalculator() : RutaCalculadora)) {
         case LaunchOutcome::Started:
         case LaunchOutcome::OtherFailure:
             return;

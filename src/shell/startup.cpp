@@ -34,8 +34,7 @@ void Form1::Form_Load()
     RestaurarCoeficientes(stored);
     restorePosition(stored);
     reopenDesarrollo_ = stored.workingOpen.value_or(false);
-    RutaCalculadora =
-        stored.calculator.empty() ? platform_->defaultCalculator() : QString::fromStdString(stored.calculator);
+    RutaCalculadora = QString::fromStdString(stored.calculator);
     setWindowTitle(tr("Trinomix v%1.%2.%3 by %4")
                        .arg(TRX_VERSION_MAJOR)
                        .arg(TRX_VERSION_MINOR)
