@@ -67,8 +67,7 @@ void Form1::createToolbar()
             Toolbar1->addSeparator();
         if (!row.isButton())
             continue;
-        // The program's own pictures, one set for the whole toolbar; looking
-        // buttons up in the desktop's icon theme cost start-up 3 ms on X11.
+        // One set of pictures (the desktop's icon theme cost start-up 3 ms on X11).
         const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)));
         QAction* button = Toolbar1->addAction(picture, tr(row.text));
         button->setObjectName(QLatin1String(row.name));

@@ -4,6 +4,7 @@
 #include "shell/formula_painter.h"
 #include "shell/plot_panel.h"
 #include "shell/program_module.h"
+#include "shell/solver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -161,8 +162,13 @@ void Desarrollo::clearSteps()
 
 void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char separator)
 {
+    const Solver* exact = solver();
+    if (exact == nullptr) {
+        showMessage(tr("No se encuentra el módulo de cálculo del programa."));
+        return;
+    }
     clearSteps();
-    steps_ = trx::deriveSolution(fields, separator);
+    steps_ = exact->deriveSolution(fields, separator);
     trx::translateSentences(steps_, translated);
     if (steps_.empty()) {
         showMessage(tr("No hay ninguna ecuación de segundo grado que desarrollar."));

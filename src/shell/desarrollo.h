@@ -9,7 +9,7 @@
 // why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
 // that.
 
-#include "worked/derivation.h"
+#include "worked/working.h"
 
 #include <QWidget>
 

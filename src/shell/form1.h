@@ -107,6 +107,7 @@ private:
     // The solve command's pieces.
     trx::SolveRequest solveRequest() const;
     void refuseZeroSquareCoefficient();
+    void showSolve(const trx::SolveRequest& request, const trx::SolveResult& result);
     bool dispatchSolveError(trx::ErrorCode code);
     void finishSolve(const trx::SolveResult& result);
 

@@ -12,9 +12,8 @@ const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podid
 
 }  // namespace
 
-// Starts the stored calculator, or the desktop's (looked up only now, not
-// at start-up); while it cannot be found, asks for another and remembers the
-// answer.
+// Starts the stored calculator or the desktop's, looked up only now; while
+// it cannot be found, asks for another and remembers the answer.
 void Form1::mnuCalcu_Click()
 {
     for (;;) {

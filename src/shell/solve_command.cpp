@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: the window side of the solver.  It clears the result
-// display, validates the fields, hands their texts to trx::solve, has the
+// display, validates the fields, hands their texts to the solver, has the
 // controls show what it returns, then runs the command's error trap and
 // finishing steps.
 
-#include "core/solve.h"
 #include "shell/coefficient_fields.h"
 #include "shell/form1.h"
-
-namespace {
+#include "shell/solver.h"
 
 const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.");
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 void Form1::CmdCal_Click()
 {
@@ -26,13 +17,21 @@ void Form1::CmdCal_Click()
         explainNoWorking(QT_TR_NOOP("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
     }
-
-    const trx::SolveRequest request = solveRequest();
-    const trx::SolveResult result = trx::solve(request);
-    if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
-        refuseZeroSquareCoefficient();
+    const Solver* exact = solver();
+    if (exact == nullptr) {
+        MostrarError(tr("No se encuentra el módulo de cálculo del programa."));
         return;
     }
+    const trx::SolveRequest request = solveRequest();
+    const trx::SolveResult result = exact->solve(request);
+    if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient)
+        refuseZeroSquareCoefficient();
+    else
+        showSolve(request, result);
+}
+
+void Form1::showSolve(const trx::SolveRequest& request, const trx::SolveResult& result)
+{
     showResult(result);
     if (dispatchSolveError(result.error))
         finishSolve(result);
@@ -90,5 +89,5 @@ void Form1::finishSolve(const trx::SolveResult& result)
         Text1[1]->setText(QStringLiteral("0"));
     }
     for (int i = 0; i < 3; ++i)
-        Text1[i]->setText(fromUtf8(result.normalForm[i]));
+        Text1[i]->setText(QString::fromStdString(result.normalForm[i]));
 }
