@@ -147,7 +147,7 @@ private:
 
     // Window-level state.
     char SeparadorDecimal = ',';
-    QString RutaCalculadora;  // the user's calculator; empty for the desktop's
+    QString RutaCalculadora;       // the user's calculator; empty for the desktop's
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
 };

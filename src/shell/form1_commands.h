@@ -62,7 +62,7 @@ struct Form1Command {
     void (Form1::*handler)() = nullptr;
     QAction* Form1Menus::*item = nullptr;  // the member that keeps the item, when one does
     const char* toolTip = nullptr;         // a button's; its text when null
-    const char* picture = nullptr;  // a button's, in the icons folder
+    const char* picture = nullptr;         // a button's, in the icons folder
 
     bool isItem() const { return kind == Item || kind == CheckItem; }
     bool isButton() const { return kind == Button || kind == CheckButton; }

@@ -42,7 +42,8 @@ TEST(StatusBar, PanelsShareTheBarWhateverTheyShow)
 {
     WindowHarness window;
     QLabel* hint = window.label(QStringLiteral("StatusBar1(1)"));
-    for (const char* shown : {"", "Introduzca el signo", "Una indicación mucho más larga que el panel que la muestra"}) {
+    for (const char* shown :
+         {"", "Introduzca el signo", "Una indicación mucho más larga que el panel que la muestra"}) {
         hint->setText(QString::fromUtf8(shown));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         for (int panel = 2; panel <= 7; ++panel)
