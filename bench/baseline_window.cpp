@@ -65,10 +65,12 @@ void addControls(QWidget* client)
                                     "Solución 1:",
                                     "Solución 2:",
                                     "https://trinomix.example.org"};
+    // Between the rows of fields, inside the client area, so that they are
+    // drawn as the program's are.
     int row = 0;
     for (const char* caption : captions) {
         auto* label = new QLabel(QString::fromUtf8(caption), client);
-        label->setGeometry(8 + (row % 6) * 100, 170 + (row / 6) * 18, 90, 16);
+        label->setGeometry(8 + (row % 6) * 100, 31 + (row / 6) * 40, 90, 16);
         ++row;
     }
     for (int i = 0; i < 4; ++i) {
