@@ -2,8 +2,8 @@
 #include "core/plot_view.h"
 
 #include "core/exact_decimal.h"
+#include "core/exact_numbers.h"
 #include "core/number_text.h"
-#include "worked/exact_numbers.h"
 
 #include <algorithm>
 #include <charconv>

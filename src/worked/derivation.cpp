@@ -2,7 +2,7 @@
 #include "worked/derivation.h"
 
 #include "core/exact_decimal.h"
-#include "worked/exact_numbers.h"
+#include "core/exact_numbers.h"
 
 #include <optional>
 #include <utility>

@@ -2,8 +2,8 @@
 // The worked solution, read as its plain-text copy: each equation's working
 // must hold the lines a textbook would write for it.
 
+#include "core/exact_numbers.h"
 #include "worked/derivation.h"
-#include "worked/exact_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worked/exact_numbers.h"
+#include "core/exact_numbers.h"
 
 #include <cstdlib>
 

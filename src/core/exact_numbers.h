@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Exact integer work behind the worked solution: square factors out of a
-// root, and decimal values of (x + y·√r) / z rounded by integer arithmetic
-// alone, so that every digit shown is right and "=" is only written where
-// nothing was rounded.
+// Exact integer work behind the worked solution and the plot's labels:
+// square factors out of a root, and decimal values of (x + y·√r) / z rounded
+// by integer arithmetic alone, so that every digit shown is right and "=" is
+// only written where nothing was rounded.
 
 #include "core/exact_decimal.h"  // powerOfTen
 
