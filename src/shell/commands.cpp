@@ -44,10 +44,6 @@ void Form1::createMenus(bool taskMenu)
             this->*row.item = action;
         }
     }
-    if (!taskMenu) {
-        for (QAction* advanced : {mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir, mnusepa6})
-            advanced->setVisible(false);
-    }
 }
 
 void Form1::createToolbar()

@@ -3,7 +3,8 @@
 //
 // Each option is a toggle of its value in options_; every command that
 // changes one ends by showing options_ again on the menu items' check marks
-// and the toolbar buttons, which Qt has toggled on the click already.
+// and the toolbar buttons, which Qt has toggled on the click already, and on
+// the Avanzado items, which show while that option is on.
 
 #include "shell/coefficient_fields.h"
 #include "shell/form1.h"
@@ -25,6 +26,8 @@ void Form1::showOptions()
     show(options_.scientific, {mnuNota}, "Not");
     show(options_.simplify, {mnusimpli}, "Sim");
     show(options_.advanced, {mnuAvanzado}, "Ava");
+    for (QAction* item : {mnusepa6, mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir})
+        item->setVisible(options_.advanced);
 }
 
 void Form1::mnuNota_Click()
@@ -54,8 +57,6 @@ void Form1::mnuAvanzado_Click()
 {
     options_.advanced = !options_.advanced;
     showOptions();
-    for (QAction* item : {mnusepa6, mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir})
-        item->setVisible(!item->isVisible());
 }
 
 // A click on the "X" label removes the linear term or brings it back; either

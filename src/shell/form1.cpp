@@ -51,6 +51,7 @@ void Form1::build()
     createControls(client, kProjectAddress);
     createMenus(false);
     createToolbar();
+    showOptions();
     Toolbar1->setFixedHeight(px(kToolbarHeight));
     createStatusBar();
     createConnections();

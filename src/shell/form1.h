@@ -131,7 +131,7 @@ private:
     int toTwips(int pixels) const;
     QPoint centredPosition() const;
     void StatusBar1_PanelClick(int panel);
-    void showOptions();  // the display options on their items and buttons
+    void showOptions();  // the display options on their items and buttons, and the Avanzado items
 
     std::unique_ptr<Platform> ownedPlatform_;
     Platform* platform_;
