@@ -5,8 +5,8 @@
 // 16 ms, for any equation.  Build it Release and run it without a display:
 //   build/release-bench/trx_plot_bench
 
-#include "shell/plot_panel.h"
-#include "shell/program_module.h"
+#include "plot/plot_panel.h"
+#include "desarrollo/program_module.h"
 
 #include <QApplication>
 #include <QChartView>

@@ -4,8 +4,9 @@
 // the bare window of baseline_window.cpp.
 
 #include "first_paint.h"
-#include "shell/form1.h"
-#include "shell/qt_platform.h"
+#include "window/form1.h"
+#include "app/application.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 
@@ -13,7 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
-    Form1 window;
+    QtPlatform platform;
+    Form1 window(platform);
     QuitAfterFirstPaint quit(window);
     window.show();
     return QApplication::exec();

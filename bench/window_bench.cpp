@@ -5,7 +5,7 @@
 //   build/release-bench/bench/trx_window_bench
 
 #include "recording_platform.h"
-#include "shell/form1.h"
+#include "window/form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -9,12 +9,12 @@ include(GNUInstallDirs)
 # application id, which stays the same whatever TRX_HOMEPAGE says.
 set(TRX_APP_ID org.example.trinomix.Trinomix)
 # One picture for the window and the menus: the window's own icon.
-set(TRX_ICON_SVG ${PROJECT_SOURCE_DIR}/src/shell/icons/trinomix.svg)
+set(TRX_ICON_SVG ${PROJECT_SOURCE_DIR}/src/window/icons/trinomix.svg)
 set(TRX_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS trx_solver trx_printing trx_plot LIBRARY DESTINATION ${TRX_MODULE_INSTALL_DIR})
+install(TARGETS trx_printing trx_plot LIBRARY DESTINATION ${TRX_MODULE_INSTALL_DIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # A placeholder, like the address, until the project has a mailbox.
 set(TRX_CONTACT "Equipo Trinomix <trinomix@example.org>" CACHE STRING

@@ -4,7 +4,7 @@
 // equation with a ≠ 0 must be worked to the end, and substituting each exact
 // solution must give 0: the algebra of the working checks itself.
 
-#include "core/exact_decimal.h"
+#include "exact/exact_decimal.h"
 #include "fuzz_check.h"
 #include "worked/derivation.h"
 

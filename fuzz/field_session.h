@@ -9,7 +9,7 @@
 
 #include "core/number_text.h"
 #include "recording_platform.h"
-#include "shell/form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QClipboard>

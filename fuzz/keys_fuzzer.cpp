@@ -5,7 +5,6 @@
 
 #include "field_session.h"
 #include "fuzz_check.h"
-#include "shell/solver.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -28,7 +27,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     application = new QApplication(*argc, *argv);
-    solver();  // before any window paints, as in the window tests (tests/gui/test_main.cpp)
     return 0;
 }
 

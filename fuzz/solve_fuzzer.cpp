@@ -9,7 +9,7 @@
 
 #include "accuracy/oracle.h"
 #include "core/number_text.h"
-#include "core/solve.h"
+#include "exact/solve.h"
 #include "fuzz_check.h"
 
 #include <algorithm>

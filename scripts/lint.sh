@@ -11,6 +11,6 @@ git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 cmake -S . -B build/lint -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DBUILD_TESTING=OFF >/dev/null
 # The window library's generated sources (moc, resources) must exist first.
-cmake --build build/lint --target trx_gui trx_plot >/dev/null
+cmake --build build/lint --target trx_app trx_plot >/dev/null
 git ls-files 'src/*.cpp' | xargs -P "$(nproc)" -n 4 clang-tidy -p build/lint --quiet
 echo "lint: clean"

@@ -11,9 +11,10 @@
 // real fields and Calcular is clicked, as a user would.  Rerun it (the
 // "screenshot" target) whenever the window changes.
 
-#include "shell/form1.h"
-#include "shell/platform.h"
-#include "shell/qt_platform.h"
+#include "window/form1.h"
+#include "services/platform.h"
+#include "app/application.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,6 +61,7 @@ public:
     LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }
     void aboutBox(QWidget*, const QString&, const QString& text, const QIcon&) override { shown << text; }
     void openAddress(const QString&) override { }
+    LockStates lockStates() override { return {}; }
 
 private:
     trx::MemoryStore store_;

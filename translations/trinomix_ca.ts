@@ -222,10 +222,6 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>No se encuentra el módulo de la gráfica del programa.</source>
         <translation>No es troba el mòdul de la gràfica del programa.</translation>
     </message>
-    <message>
-        <source>No se encuentra el módulo de cálculo del programa.</source>
-        <translation>No es troba el mòdul de càlcul del programa.</translation>
-    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -684,10 +680,6 @@ Per introduir un valor decimal feu servir el PUNT (.)</translation>
     <message>
         <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
         <translation>El coeficient de x² és 0: no és una equació de segon grau.</translation>
-    </message>
-    <message>
-        <source>No se encuentra el módulo de cálculo del programa.</source>
-        <translation>No es troba el mòdul de càlcul del programa.</translation>
     </message>
 </context>
 <context>

@@ -222,10 +222,6 @@ Type “trinomix --help” to see the options.
         <source>No se encuentra el módulo de la gráfica del programa.</source>
         <translation>The program&apos;s graph module cannot be found.</translation>
     </message>
-    <message>
-        <source>No se encuentra el módulo de cálculo del programa.</source>
-        <translation>The program&apos;s calculation module cannot be found.</translation>
-    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -684,10 +680,6 @@ To type a decimal value use the POINT (.)</translation>
     <message>
         <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
         <translation>The coefficient of x² is 0: this is not a quadratic equation.</translation>
-    </message>
-    <message>
-        <source>No se encuentra el módulo de cálculo del programa.</source>
-        <translation>The program&apos;s calculation module cannot be found.</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,8 @@
 
 #include "accuracy/equations.h"
 #include "accuracy/oracle.h"
-#include "core/rounded_text.h"
-#include "core/solve.h"
+#include "exact/rounded_text.h"
+#include "exact/solve.h"
 
 #include <cstdio>
 #include <cstdlib>

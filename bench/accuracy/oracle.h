@@ -7,7 +7,7 @@
 // to the 15 digits of the number-to-text rule.  It shares no code with the
 // solver beyond the result types it reads.
 
-#include "core/solve.h"
+#include "exact/solve.h"
 
 #include <array>
 #include <string>

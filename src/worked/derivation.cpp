@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worked/derivation.h"
 
-#include "core/exact_decimal.h"
-#include "core/exact_numbers.h"
+#include "exact/exact_decimal.h"
+#include "exact/exact_numbers.h"
 
 #include <optional>
 #include <utility>

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The application object's set-up: its name, its desktop entry, its language
+// and its face.
+
+#include <QStringList>
+
+// Qt's own texts (the text boxes' context menu, standard buttons) in
+// Spanish whatever the system language, from Qt's Spanish catalogue where it
+// is installed.  Call once, after the application object exists.
+bool installQtSpanishTexts();
+
+// The language of the program's translation for the first of the desktop's
+// languages (most wanted first, as QLocale::uiLanguages gives them) that has
+// one, as a code ("en", "ca"); the empty text when Spanish, the program's
+// own language, comes first or none of them has a translation.
+QString translationFor(const QStringList& uiLanguages);
+
+// Installs the program's texts and Qt's own in the language translationFor
+// chooses for the desktop, or Qt's Spanish texts when the program keeps to
+// Spanish.  Call once, after the application object exists.
+void installTranslations();
+
+// Everything the program sets on its application object before the window
+// is built: its name, its desktop entry and its language.
+void prepareApplication();

@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desarrollo/desarrollo.h"
+
+#include "desarrollo/formula_painter.h"
+#include "plot/plot_panel.h"
+#include "desarrollo/program_module.h"
+#include "worked/derivation.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyleOptionFocusRect>
+#include <QTabWidget>
+
+namespace {
+
+std::string translated(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+// One step, reached with Tab; a screen reader gets the sentence as its name
+// and the formula in words as its description.
+class StepView final : public QWidget {
+public:
+    StepView(const trx::WorkedStep& step, QWidget* parent) : QWidget(parent), step_(step)
+    {
+        setFocusPolicy(Qt::TabFocus);
+        setAccessibleName(QString::fromStdString(step.sentence));
+        setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula, translated)));
+        setToolTip(QString::fromStdString(trx::math::plainText(step.formula)));
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        // A long formula widens the page, and the window scrolls sideways.
+        setMinimumWidth(qCeil(stepWidth(step_, font())));
+    }
+    QSize sizeHint() const override
+    {
+        const int width = std::max(minimumWidth(), 300);
+        return {width, heightForWidth(width)};
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return qCeil(paintStep(nullptr, step_, font(), {}, width)); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(palette().color(QPalette::Text));
+        paintStep(&painter, step_, font(), QPointF(0, 0), width());
+        if (hasFocus()) {
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        for (QWidget* outer = parentWidget(); outer != nullptr; outer = outer->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(outer)) {
+                area->ensureWidgetVisible(this);
+                break;
+            }
+        }
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        setMinimumHeight(heightForWidth(width()));
+    }
+
+private:
+    trx::WorkedStep step_;
+};
+
+}  // namespace
+
+Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("Desarrollo"));
+    setWindowTitle(tr("Desarrollo"));
+    setAccessibleName(tr("Desarrollo"));
+    setAccessibleDescription(tr("Resolución paso a paso de la última ecuación calculada"));
+    resize(620, 640);
+    // The working reads at the desktop's own size, not the main window's.
+    setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("DesarrolloMensaje"));
+    message_->setWordWrap(true);
+    message_->setFocusPolicy(Qt::TabFocus);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    page_ = new QWidget(scroll_);
+    page_->setBackgroundRole(QPalette::Base);
+    page_->setAutoFillBackground(true);
+    stepList_ = new QVBoxLayout(page_);
+    stepList_->setContentsMargins(16, 12, 16, 12);
+    stepList_->addStretch();
+    scroll_->setWidget(page_);
+    // Tabs rather than a splitter: the window is narrow and tall, and the
+    // plot needs the room to zoom; its module loads only when it is shown.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("DesarrolloPestanas"));
+    tabs_->addTab(scroll_, tr("&Desarrollo"));
+    auto* plotPage = new QWidget(tabs_);
+    new QVBoxLayout(plotPage);
+    tabs_->addTab(plotPage, tr("&Gráfica"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1)
+            plot();
+    });
+
+    const auto button = [this](const char* name, const QString& caption, void (Desarrollo::*command)()) {
+        auto* push = new QPushButton(caption, this);
+        push->setObjectName(QLatin1String(name));
+        connect(push, &QPushButton::clicked, this, command);
+        actions_.push_back(push);
+        return push;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("CmdCopiar", tr("&Copiar"), &Desarrollo::copyWorking));
+    buttons->addWidget(button("CmdImprimir", tr("&Imprimir…"), &Desarrollo::printWorking));
+    buttons->addWidget(button("CmdPdf", tr("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
+    buttons->addStretch();
+    auto* close = new QPushButton(tr("C&errar"), this);
+    close->setObjectName(QStringLiteral("CmdCerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &Desarrollo::copyWorking);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    showMessage(tr("Pulse Calcular para ver aquí el desarrollo de la ecuación."));
+}
+
+void Desarrollo::clearSteps()
+{
+    steps_.clear();
+    while (stepList_->count() > 1) {
+        QLayoutItem* item = stepList_->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+}
+
+void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char separator)
+{
+    clearSteps();
+    steps_ = trx::deriveSolution(fields, separator);
+    trx::translateSentences(steps_, translated);
+    if (steps_.empty()) {
+        showMessage(tr("No hay ninguna ecuación de segundo grado que desarrollar."));
+        return;
+    }
+    for (const trx::WorkedStep& step : steps_)
+        stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
+    fields_ = fields;
+    separator_ = separator;
+    if (plot_ != nullptr)
+        plot_->showEquation(fields_, separator_);
+    message_->hide();
+    tabs_->show();
+    for (QWidget* action : actions_)
+        action->setEnabled(true);
+}
+
+void Desarrollo::showMessage(const QString& why)
+{
+    clearSteps();
+    message_->setText(why);
+    message_->setAccessibleName(why);
+    message_->show();
+    tabs_->hide();
+    if (plot_ != nullptr)
+        plot_->showNothing();
+    for (QWidget* action : actions_)
+        action->setEnabled(false);
+}
+
+void Desarrollo::copyWorking()
+{
+    if (steps_.empty())
+        return;
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(trx::workingPlainText(steps_)));
+    data->setData(QStringLiteral("text/x-tex"), QByteArray::fromStdString(trx::workingLatex(steps_)));
+    data->setData(QStringLiteral("application/mathml+xml"), QByteArray::fromStdString(trx::workingMathml(steps_)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+PlotPanel* Desarrollo::plot()
+{
+    if (plot_ != nullptr)
+        return plot_;
+    QWidget* page = tabs_->widget(1);
+    const auto make = reinterpret_cast<MakePlotPanel>(programModuleFunction("trx_plot", "trxMakePlotPanel"));
+    if (make == nullptr) {
+        if (page->layout()->isEmpty())
+            page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
+        return nullptr;
+    }
+    plot_ = make(page);
+    page->layout()->addWidget(plot_->widget());
+    if (!steps_.empty())
+        plot_->showEquation(fields_, separator_);
+    return plot_;
+}
+
+bool Desarrollo::exportPlot(const QString& path, const QSize& size)
+{
+    return !steps_.empty() && plot() != nullptr && plot()->exportTo(path, size);
+}
+
+void Desarrollo::paintPages(QPagedPaintDevice& device)
+{
+    // Laid out in screen pixels, as the measurements are, and scaled up to
+    // the device's resolution; a pixel-sized font scales with the painter.
+    const qreal scale = device.logicalDpiY() / 96.0;
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    QFont font = this->font();
+    font.setPixelSize(15);  // 11 points
+    const qreal width = device.width() / scale;
+    const qreal pageHeight = device.height() / scale;
+    qreal top = 0;
+    for (const trx::WorkedStep& step : steps_) {
+        const qreal height = paintStep(nullptr, step, font, {}, width);
+        if (top > 0 && top + height > pageHeight) {
+            device.newPage();
+            top = 0;
+        }
+        paintStep(&painter, step, font, QPointF(0, top), width);
+        top += height;
+    }
+    // The plot after the working, on a page of its own when it does not fit.
+    if (plot() == nullptr)
+        return;
+    const qreal gap = 12;
+    const QSizeF plotSize(width, width * 0.75);
+    if (top > 0 && top + gap + plotSize.height() > pageHeight) {
+        device.newPage();
+        top = 0;
+    }
+    plot_->paint(painter, QRectF(QPointF(0, top + gap), plotSize), QSize(640, 480));
+}
+
+bool Desarrollo::exportPdf(const QString& path)
+{
+    if (steps_.empty())
+        return false;
+    QPdfWriter writer(path);
+    writer.setTitle(tr("Desarrollo"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    paintPages(writer);
+    return true;
+}
+
+void Desarrollo::askAndExportPdf()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Exportar PDF"), tr("desarrollo.pdf"), tr("Documentos PDF (*.pdf)"));
+    if (!path.isEmpty())
+        exportPdf(path);
+}
+
+void Desarrollo::printWorking()
+{
+    using PaintPages = void (*)(QPagedPaintDevice&, void*);
+    using PrintPages = bool (*)(QWidget*, PaintPages, void*);
+    const auto print = reinterpret_cast<PrintPages>(programModuleFunction("trx_printing", "trxPrintPages"));
+    if (print == nullptr) {
+        QMessageBox::warning(this, tr("Imprimir"), tr("No se encuentra el módulo de impresión del programa."));
+        return;
+    }
+    const PaintPages paint = [](QPagedPaintDevice& device, void* window) {
+        static_cast<Desarrollo*>(window)->paintPages(device);
+    };
+    print(this, paint, this);
+}

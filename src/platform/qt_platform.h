@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The real platform services, on Qt.
+
+#include "services/platform.h"
+#include "platform/qt_settings_store.h"
+
+
+class QtPlatform final : public Platform {
+public:
+    void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(QWidget* owner, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) override;
+    void beep() override;
+    trx::SettingsStore& settingsStore() override { return store_; }
+    QString defaultCalculator() override;
+    LaunchOutcome launch(const QString& commandText) override;
+    void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) override;
+    void openAddress(const QString& address) override;
+    LockStates lockStates() override;
+
+private:
+    QtSettingsStore store_;
+};

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The chart of the plot module: the curve, its marks and the axes' ticks for
+// the current view, redrawn whenever the view moves.  The wheel zooms around
+// the pointer, dragging pans, a double click or the 0 key restores the
+// default view; + and − zoom, the arrows pan.  The pointer's coordinates
+// show in the top left corner.
+
+#include "exact/plot_view.h"
+
+#include <QChartView>
+
+class QCategoryAxis;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+
+class PlotChart final : public QChartView {
+    Q_OBJECT
+public:
+    explicit PlotChart(QWidget* parent);
+
+    void setEquation(const trx::plot::Features& features, char separator);
+    void clear();
+    void resetView();
+    // The same parabola and view, for drawing at another size.
+    void copyFrom(const PlotChart& other);
+
+    const trx::plot::View& view() const { return view_; }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void setView(const trx::plot::View& view);
+    void placeMarks();
+    void hideCrowdedLabels();
+    void describe();
+    QPointF valueAt(const QPointF& pixel) const;
+    QScatterSeries* markSeries(const QColor& color, const QString& name);
+
+    bool hasParabola_ = false;
+    trx::plot::Features features_;
+    trx::plot::View view_;
+    char separator_ = ',';
+    QCategoryAxis* axisX_;
+    QCategoryAxis* axisY_;
+    QLineSeries* curve_;
+    QLineSeries* symmetry_;
+    QLineSeries* xAxisLine_;
+    QLineSeries* yAxisLine_;
+    std::vector<QScatterSeries*> roots_;  // one series for each, each with its label
+    QScatterSeries* vertex_;
+    QScatterSeries* intercept_;
+    QLabel* coordinates_;
+    QPointF dragFrom_;
+    bool dragging_ = false;
+};

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Everything the main window asks of the world outside itself: modal boxes,
+// the beep, the per-user settings store, starting programs, the About box
+// and opening addresses.  The program uses QtPlatform; tests hand the window
+// a recording implementation and see what a user would have seen.
+
+#include "settings/settings_store.h"
+
+#include <QString>
+
+class QIcon;
+class QWidget;
+
+// How starting another program ended.
+enum class LaunchOutcome {
+    Started,
+    FileNotFound,  // the program file does not exist
+    PathNotFound,  // a folder on the program's path does not exist
+    TypeMismatch,  // the command text is empty or cannot be split into a program
+    OtherFailure,  // anything else (no permission, not executable...)
+};
+
+// The Caps Lock and Num Lock keys, which Qt does not report.
+struct LockStates {
+    bool caps = false;
+    bool num = false;
+};
+
+class Platform {
+public:
+    enum class Icon { Critical, Question };
+
+    virtual ~Platform() = default;
+
+    // A modal box with one "Aceptar" button.
+    virtual void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) = 0;
+    // A modal box with "Sí" (default) and "No"; true for "Sí".
+    virtual bool askYesNo(QWidget* owner, const QString& text, const QString& title) = 0;
+    // A modal input box; the empty text when the user cancels.
+    virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) = 0;
+    virtual void beep() = 0;
+
+    // The per-user settings store.
+    virtual trx::SettingsStore& settingsStore() = 0;
+
+    // The calculator to start when the user has not named one.
+    virtual QString defaultCalculator() = 0;
+    // Starts a program from a command text (program and arguments, double
+    // quotes group words) without waiting for it.
+    virtual LaunchOutcome launch(const QString& commandText) = 0;
+    virtual void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) = 0;
+    virtual void openAddress(const QString& address) = 0;
+    // Both off where the desktop does not tell them.
+    virtual LockStates lockStates() = 0;
+};

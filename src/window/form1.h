@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window and the only window of the program.
+//
+// Form1 owns every control and the window-level state.  Its handlers read
+// controls, call the computation (core/) and write controls back; each write
+// to a field raises its change handling at once, nested in the handler, as
+// when the user edits it.  Everything that leaves the window goes through
+// Platform, so tests can hand in their own.
+//
+// CoefficientFields ties the fields' rules (field/) to the four fields; the
+// window's edit and value commands call it.
+
+#include "core/display_options.h"
+#include "core/run_time_error.h"
+#include "window/coefficient_fields.h"
+#include "window/form1_commands.h"
+#include "window/form1_controls.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Desarrollo;
+class Platform;
+class QMenu;
+class QShortcut;
+class QToolBar;
+class StatusBar;
+
+namespace trx {
+struct SolveRequest;
+struct SolveResult;
+struct StoredSettings;
+enum class SettingsWriter;
+}  // namespace trx
+
+class Form1 : public QMainWindow, private Form1Controls, private Form1Menus {
+    Q_OBJECT
+public:
+    explicit Form1(Platform& platform);
+    ~Form1() override;
+
+    // Commands.
+    void CmdCal_Click();
+    void CmdSal_Click();
+    void Label3_Click();
+    void mnuCentrar_Click();
+    void mnuVisible_Click();
+    void mnuNota_Click();
+    void mnuIgualacero_Click();
+    void mnusimpli_Click();
+    void mnuAvanzado_Click();
+    // Edit commands.
+    void Deshacer() { fields_->Deshacer(); }
+    void Cortar() { fields_->Cortar(); }
+    void Copiar() { fields_->Copiar(); }
+    void Pegar() { fields_->Pegar(); }
+    void mnuBorrar1_Click() { fields_->mnuBorrar1_Click(); }
+    void mnuBorrarTodo_Click() { fields_->mnuBorrarTodo_Click(); }
+    void mnuseleccionar_Click() { fields_->mnuseleccionar_Click(); }
+    // Value transformations.
+    void mnuPorpi_Click() { fields_->mnuPorpi_Click(); }
+    void mnuDivipi_Click() { fields_->mnuDivipi_Click(); }
+    void mnuEleva2_Click() { fields_->mnuEleva2_Click(); }
+    void mnuElevar_Click();
+    void mnuInvertir_Click() { fields_->mnuInvertir_Click(); }
+    // Work handed to the desktop.
+    void mnuCalcu_Click();
+    void mnuAcerca_Click();
+    void Label1_Click();
+    // The worked solution in its own window.
+    void mnuDesarrollo_Click();
+
+    static const QString kProgramHandle;
+    static const QString kProjectAddress;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+
+    // Building the window, in this order (the controls first).
+    void createMenus(bool taskMenu);
+    void createToolbar();
+    void createStatusBar();
+    void createConnections();
+    void showTaskMenu(Qt::MouseButton button);
+    void showResultStart(TextBox* result);
+    void Toolbar1_ButtonClick(QAction* button);
+    QAction* toolbarButton(const char* key) const;
+
+    void MostrarError(const QString& message) { fields_->MostrarError(message); }
+    // The solution copies take no typing at all.
+    bool swallowKey(const QKeyEvent& event);
+    bool windowOwnsShortcut(const QKeySequence& keys) const;
+    // Preparing the Edición and Opciones menus as they open.
+    void mnuEdi_Click() { fields_->mnuEdi_Click(); }
+    void mnuOpci_Click() { fields_->mnuOpci_Click(); }
+
+    // The solve command's pieces.
+    trx::SolveRequest solveRequest() const;
+    void refuseZeroSquareCoefficient();
+    void showSolve(const trx::SolveRequest& request, const trx::SolveResult& result);
+    bool dispatchSolveError(trx::ErrorCode code);
+    void finishSolve(const trx::SolveResult& result);
+
+    // The Desarrollo window follows each solve once it has been opened.
+    void showWorking(const std::array<std::string, 4>& fields);
+    void explainNoWorking(const char* why);  // why: a text marked for translation
+    void openDesarrollo();
+    void rememberDesarrollo(trx::StoredSettings& settings) const;
+
+    bool askCalculatorPath();  // where the calculator is, when it cannot be found
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void RestaurarCoeficientes(const trx::StoredSettings& stored);
+    void restoreOptions(const trx::DisplayOptions& stored);
+    void restorePosition(const trx::StoredSettings& stored);
+    void Form_Activate();
+    bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
+
+    // Window placement and the status bar.
+    int toTwips(int pixels) const;
+    QPoint centredPosition() const;
+    void StatusBar1_PanelClick(int panel);
+    void showOptions();  // the display options on their items and buttons, and the Avanzado items
+
+    Platform* platform_;
+
+    QToolBar* Toolbar1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    Desarrollo* desarrollo_ = nullptr;     // built when first opened
+    bool reopenDesarrollo_ = false;        // it was open at the last exit
+    QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
+    std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
+
+    std::unique_ptr<CoefficientFields> fields_;
+
+    // Window-level state.
+    char SeparadorDecimal = ',';
+    QString RutaCalculadora;       // the user's calculator; empty for the desktop's
+    trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
+    bool activated_ = false;
+};

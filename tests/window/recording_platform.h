@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Records what a user would see instead of showing it; answers from a script.
+
+#include "services/platform.h"
+#include "platform/qt_platform.h"
+
+#include <QIcon>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <vector>
+
+class RecordingPlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+    struct Prompt {
+        QString prompt;
+        QString title;
+        QString proposed;
+    };
+
+    std::vector<Message> messages;
+    std::vector<Prompt> prompts;
+    std::deque<bool> yesNoAnswers;     // missing answers count as "No"
+    std::deque<QString> inputAnswers;  // missing answers count as Cancel
+    std::vector<QString> launches;
+    std::deque<LaunchOutcome> launchOutcomes;  // missing outcomes count as Started
+    std::vector<QString> openedAddresses;
+    std::vector<QString> aboutTexts;
+    int beeps = 0;
+    trx::MemoryStore memoryStore;
+
+    // With realStore, the program's INI file (point it at a TemporaryStore
+    // first) instead of memoryStore.
+    explicit RecordingPlatform(bool realStore = false) : useRealStore_(realStore) { }
+
+    LockStates lockStates() override { return {}; }
+
+    void messageBox(QWidget*, const QString& text, const QString& title, Icon icon) override
+    {
+        messages.push_back({text, title, icon});
+    }
+    bool askYesNo(QWidget*, const QString& text, const QString& title) override
+    {
+        messages.push_back({text, title, Icon::Question});
+        return next(yesNoAnswers, false);
+    }
+    QString inputBox(QWidget*, const QString& prompt, const QString& title, const QString& proposed) override
+    {
+        prompts.push_back({prompt, title, proposed});
+        return next(inputAnswers, QString());
+    }
+    void beep() override { ++beeps; }
+    trx::SettingsStore& settingsStore() override
+    {
+        return useRealStore_ ? static_cast<trx::SettingsStore&>(realStore_) : memoryStore;
+    }
+    QString defaultCalculator() override { return QStringLiteral("/usr/bin/gnome-calculator"); }
+    LaunchOutcome launch(const QString& commandText) override
+    {
+        launches.push_back(commandText);
+        return next(launchOutcomes, LaunchOutcome::Started);
+    }
+    void aboutBox(QWidget*, const QString& programName, const QString& text, const QIcon&) override
+    {
+        aboutTexts.push_back(programName + QLatin1Char('\n') + text);
+    }
+    void openAddress(const QString& address) override { openedAddresses.push_back(address); }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const Message& message : messages)
+            texts << message.text;
+        return texts;
+    }
+
+private:
+    template <typename T> static T next(std::deque<T>& answers, T otherwise)
+    {
+        if (answers.empty())
+            return otherwise;
+        const T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    bool useRealStore_;
+    QtSettingsStore realStore_;
+};
+
+// A settings store of its own in a temporary folder, for as long as it lives.
+class TemporaryStore {
+public:
+    TemporaryStore() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path()); }
+    QString iniPath() const { return folder_.filePath(QStringLiteral("Trx/Trx.ini")); }
+
+private:
+    QTemporaryDir folder_;
+};
