@@ -25,6 +25,7 @@ for purpose in "$@"; do
     test)
       packages+=(
         libgtest-dev libbenchmark-dev
+        python3  # the layer check of the includes
         clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard

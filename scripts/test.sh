@@ -74,6 +74,8 @@ coverage_line() {
 
 echo "==== Licence lines"
 bash scripts/check-licence-lines.sh || failed=1
+echo "==== Layers: no include runs up src/CMakeLists.txt's list, none in a circle"
+python3 scripts/check-layers.py || failed=1
 
 # Counts of an earlier run would add to this one's, and clash with the
 # objects rebuilt below.

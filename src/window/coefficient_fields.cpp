@@ -6,7 +6,7 @@
 #include "field/validation.h"
 #include "settings/settings_table.h"
 #include "window/controls.h"
-#include "window/form1_commands.h"
+#include "window/menus.h"
 #include "services/platform.h"
 
 #include <QApplication>

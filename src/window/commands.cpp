@@ -6,6 +6,7 @@
 #include "settings/settings_table.h"
 #include "window/coefficient_fields.h"
 #include "window/form1.h"
+#include "window/form1_commands.h"
 
 #include <QCursor>
 #include <QMenu>

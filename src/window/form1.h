@@ -14,7 +14,7 @@
 #include "core/display_options.h"
 #include "core/run_time_error.h"
 #include "window/coefficient_fields.h"
-#include "window/form1_commands.h"
+#include "window/menus.h"
 #include "window/form1_controls.h"
 
 #include <QMainWindow>
