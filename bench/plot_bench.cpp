@@ -6,7 +6,8 @@
 //   build/release-bench/trx_plot_bench
 
 #include "plot/plot_panel.h"
-#include "desarrollo/program_module.h"
+#include "desarrollo/plot_plugin.h"
+#include "recording_platform.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -25,16 +26,17 @@ using Fields = std::array<std::string, 4>;
 
 // The panel as the Desarrollo window has it, shown at its usual size.
 struct Plot {
+    RecordingPlatform platform;
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     PlotPanel* panel = nullptr;
     QChartView* chart = nullptr;
 
     Plot()
     {
-        const auto make = reinterpret_cast<MakePlotPanel>(programModuleFunction("trx_plot", "trxMakePlotPanel"));
-        if (make == nullptr)
+        PlotPanelFactory* factory = plotPanelFactory();
+        if (factory == nullptr)
             std::abort();
-        panel = make(window.get());
+        panel = factory->makePanel(window.get(), platform);
         panel->widget()->resize(560, 420);
         window->resize(560, 420);
         window->show();

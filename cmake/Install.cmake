@@ -14,7 +14,7 @@ set(TRX_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(TRX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS trinomix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS trx_printing trx_plot LIBRARY DESTINATION ${TRX_MODULE_INSTALL_DIR})
+install(TARGETS trx_plot LIBRARY DESTINATION ${TRX_MODULE_INSTALL_DIR})
 install(FILES data/${TRX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # A placeholder, like the address, until the project has a mailbox.
 set(TRX_CONTACT "Equipo Trinomix <trinomix@example.org>" CACHE STRING

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,6 +57,13 @@ public:
         return {};
     }
     void beep() override { shown << QStringLiteral("(beep)"); }
+    QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override
+    {
+        shown << title;
+        return {};
+    }
+    void setClipboard(QMimeData* data) override { delete data; }
+    bool print(QWidget*, const std::function<void(QPagedPaintDevice&)>&) override { return false; }
     trx::SettingsStore& settingsStore() override { return store_; }
     QString defaultCalculator() override { return {}; }
     LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }

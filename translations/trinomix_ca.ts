@@ -203,14 +203,6 @@ Escriviu «trinomix --help» per veure les opcions.
         <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>Imprimir</source>
-        <translation>Imprimeix</translation>
-    </message>
-    <message>
-        <source>No se encuentra el módulo de impresión del programa.</source>
-        <translation>No es troba el mòdul d&apos;impressió del programa.</translation>
-    </message>
-    <message>
         <source>&amp;Desarrollo</source>
         <translation>&amp;Desenvolupament</translation>
     </message>
@@ -221,6 +213,18 @@ Escriviu «trinomix --help» per veure les opcions.
     <message>
         <source>No se encuentra el módulo de la gráfica del programa.</source>
         <translation>No es troba el mòdul de la gràfica del programa.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el documento en %1.</source>
+        <translation>No s&apos;ha pogut desar el document a %1.</translation>
+    </message>
+    <message>
+        <source>Los coeficientes han cambiado desde este cálculo: pulse Calcular para desarrollar los nuevos.</source>
+        <translation>Els coeficients han canviat des d&apos;aquest càlcul: premeu Calcular per desenvolupar els nous.</translation>
+    </message>
+    <message>
+        <source>Desarrollo: %1</source>
+        <translation>Desenvolupament: %1</translation>
     </message>
 </context>
 <context>
@@ -813,6 +817,10 @@ Per introduir un valor decimal feu servir el PUNT (.)</translation>
     <message>
         <source>Acerca de %1</source>
         <translation>Quant a %1</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimeix</translation>
     </message>
 </context>
 <context>

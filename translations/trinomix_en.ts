@@ -203,14 +203,6 @@ Type “trinomix --help” to see the options.
         <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
-        <source>Imprimir</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>No se encuentra el módulo de impresión del programa.</source>
-        <translation>The program&apos;s printing module cannot be found.</translation>
-    </message>
-    <message>
         <source>&amp;Desarrollo</source>
         <translation>&amp;Worked solution</translation>
     </message>
@@ -221,6 +213,18 @@ Type “trinomix --help” to see the options.
     <message>
         <source>No se encuentra el módulo de la gráfica del programa.</source>
         <translation>The program&apos;s graph module cannot be found.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el documento en %1.</source>
+        <translation>The document could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Los coeficientes han cambiado desde este cálculo: pulse Calcular para desarrollar los nuevos.</source>
+        <translation>The coefficients have changed since this solve: press Calcular to work the new ones.</translation>
+    </message>
+    <message>
+        <source>Desarrollo: %1</source>
+        <translation>Working: %1</translation>
     </message>
 </context>
 <context>
@@ -813,6 +817,10 @@ To type a decimal value use the POINT (.)</translation>
     <message>
         <source>Acerca de %1</source>
         <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
     </message>
 </context>
 <context>

@@ -3,16 +3,14 @@
 
 #include "desarrollo/formula_painter.h"
 #include "plot/plot_panel.h"
-#include "desarrollo/program_module.h"
+#include "desarrollo/plot_plugin.h"
+#include "services/platform.h"
 #include "worked/derivation.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -86,7 +84,7 @@ private:
 
 }  // namespace
 
-Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
+Desarrollo::Desarrollo(QWidget* owner, Platform& platform) : QWidget(owner, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("Desarrollo"));
     setWindowTitle(tr("Desarrollo"));
@@ -141,6 +139,13 @@ Desarrollo::Desarrollo(QWidget* owner) : QWidget(owner, Qt::Window)
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
+    fieldsChanged_ = new QLabel(tr("Los coeficientes han cambiado desde este cálculo: pulse Calcular para "
+                                   "desarrollar los nuevos."),
+                                this);
+    fieldsChanged_->setObjectName(QStringLiteral("DesarrolloAviso"));
+    fieldsChanged_->setWordWrap(true);
+    fieldsChanged_->hide();
+    layout->addWidget(fieldsChanged_);
     layout->addWidget(message_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
@@ -171,6 +176,8 @@ void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char sepa
     }
     for (const trx::WorkedStep& step : steps_)
         stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
+    setWindowTitle(tr("Desarrollo: %1").arg(QString::fromStdString(trx::math::plainText(steps_.front().formula))));
+    fieldsChanged_->hide();
     fields_ = fields;
     separator_ = separator;
     if (plot_ != nullptr)
@@ -184,6 +191,8 @@ void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char sepa
 void Desarrollo::showMessage(const QString& why)
 {
     clearSteps();
+    setWindowTitle(tr("Desarrollo"));
+    fieldsChanged_->hide();
     message_->setText(why);
     message_->setAccessibleName(why);
     message_->show();
@@ -202,7 +211,7 @@ void Desarrollo::copyWorking()
     data->setText(QString::fromStdString(trx::workingPlainText(steps_)));
     data->setData(QStringLiteral("text/x-tex"), QByteArray::fromStdString(trx::workingLatex(steps_)));
     data->setData(QStringLiteral("application/mathml+xml"), QByteArray::fromStdString(trx::workingMathml(steps_)));
-    QApplication::clipboard()->setMimeData(data);
+    platform_.setClipboard(data);
 }
 
 PlotPanel* Desarrollo::plot()
@@ -210,13 +219,13 @@ PlotPanel* Desarrollo::plot()
     if (plot_ != nullptr)
         return plot_;
     QWidget* page = tabs_->widget(1);
-    const auto make = reinterpret_cast<MakePlotPanel>(programModuleFunction("trx_plot", "trxMakePlotPanel"));
-    if (make == nullptr) {
+    PlotPanelFactory* factory = plotPanelFactory();
+    if (factory == nullptr) {
         if (page->layout()->isEmpty())
             page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
         return nullptr;
     }
-    plot_ = make(page);
+    plot_ = factory->makePanel(page, platform_);
     page->layout()->addWidget(plot_->widget());
     if (!steps_.empty())
         plot_->showEquation(fields_, separator_);
@@ -228,12 +237,14 @@ bool Desarrollo::exportPlot(const QString& path, const QSize& size)
     return !steps_.empty() && plot() != nullptr && plot()->exportTo(path, size);
 }
 
-void Desarrollo::paintPages(QPagedPaintDevice& device)
+bool Desarrollo::paintPages(QPagedPaintDevice& device)
 {
     // Laid out in screen pixels, as the measurements are, and scaled up to
     // the device's resolution; a pixel-sized font scales with the painter.
     const qreal scale = device.logicalDpiY() / 96.0;
     QPainter painter(&device);
+    if (!painter.isActive())
+        return false;  // the file could not be opened
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
     QFont font = this->font();
@@ -252,7 +263,7 @@ void Desarrollo::paintPages(QPagedPaintDevice& device)
     }
     // The plot after the working, on a page of its own when it does not fit.
     if (plot() == nullptr)
-        return;
+        return true;
     const qreal gap = 12;
     const QSizeF plotSize(width, width * 0.75);
     if (top > 0 && top + gap + plotSize.height() > pageHeight) {
@@ -260,6 +271,7 @@ void Desarrollo::paintPages(QPagedPaintDevice& device)
         top = 0;
     }
     plot_->paint(painter, QRectF(QPointF(0, top + gap), plotSize), QSize(640, 480));
+    return true;
 }
 
 bool Desarrollo::exportPdf(const QString& path)
@@ -270,29 +282,24 @@ bool Desarrollo::exportPdf(const QString& path)
     writer.setTitle(tr("Desarrollo"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    paintPages(writer);
-    return true;
+    return paintPages(writer);
 }
 
 void Desarrollo::askAndExportPdf()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("Exportar PDF"), tr("desarrollo.pdf"), tr("Documentos PDF (*.pdf)"));
-    if (!path.isEmpty())
-        exportPdf(path);
+        platform_.saveFileName(this, tr("Exportar PDF"), tr("desarrollo.pdf"), tr("Documentos PDF (*.pdf)"));
+    if (!path.isEmpty() && !exportPdf(path))
+        platform_.messageBox(this, tr("No se ha podido guardar el documento en %1.").arg(path), tr("Exportar PDF"),
+                             Platform::Icon::Critical);
 }
 
 void Desarrollo::printWorking()
 {
-    using PaintPages = void (*)(QPagedPaintDevice&, void*);
-    using PrintPages = bool (*)(QWidget*, PaintPages, void*);
-    const auto print = reinterpret_cast<PrintPages>(programModuleFunction("trx_printing", "trxPrintPages"));
-    if (print == nullptr) {
-        QMessageBox::warning(this, tr("Imprimir"), tr("No se encuentra el módulo de impresión del programa."));
-        return;
-    }
-    const PaintPages paint = [](QPagedPaintDevice& device, void* window) {
-        static_cast<Desarrollo*>(window)->paintPages(device);
-    };
-    print(this, paint, this);
+    platform_.print(this, [this](QPagedPaintDevice& device) { paintPages(device); });
+}
+
+void Desarrollo::noteFieldsChanged(bool changed)
+{
+    fieldsChanged_->setVisible(changed && !steps_.empty());
 }

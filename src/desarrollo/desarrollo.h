@@ -4,7 +4,7 @@
 // a textbook (formula_painter.h), one focusable step after another so that a
 // screen reader reads each sentence and its formula in words.  It copies the
 // whole working as plain text, LaTeX and MathML at once, prints it and
-// exports it to PDF.  A second tab plots the parabola (shell/plot_panel.h),
+// exports it to PDF.  A second tab plots the parabola (plot/plot_panel.h),
 // loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says
 // why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
 // that.
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class Platform;
 class PlotPanel;
 class QLabel;
 class QPagedPaintDevice;
@@ -27,10 +28,13 @@ class QVBoxLayout;
 class Desarrollo : public QWidget {
     Q_OBJECT
 public:
-    explicit Desarrollo(QWidget* owner);
+    Desarrollo(QWidget* owner, Platform& platform);
 
     void showWorking(const std::array<std::string, 4>& fields, char separator);
     void showMessage(const QString& why);
+    // A line above the working that says the main window's fields are no
+    // longer the ones worked.
+    void noteFieldsChanged(bool changed);
 
     const std::vector<trx::WorkedStep>& steps() const { return steps_; }
     void copyWorking();
@@ -41,12 +45,14 @@ public:
 private:
     void printWorking();
     void askAndExportPdf();
-    void paintPages(QPagedPaintDevice& device);
+    bool paintPages(QPagedPaintDevice& device);  // false when the device cannot be painted on
     void clearSteps();
     PlotPanel* plot();
 
+    Platform& platform_;
     std::vector<trx::WorkedStep> steps_;
     QLabel* message_ = nullptr;
+    QLabel* fieldsChanged_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
     QVBoxLayout* stepList_ = nullptr;

@@ -4,6 +4,10 @@
 #include "platform/lock_keys.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +63,27 @@ QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QStrin
 void QtPlatform::beep()
 {
     QApplication::beep();
+}
+
+QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QString& proposed, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(owner, title, proposed, filter);
+}
+
+void QtPlatform::setClipboard(QMimeData* data)
+{
+    QApplication::clipboard()->setMimeData(data);
+}
+
+bool QtPlatform::print(QWidget* owner, const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QCoreApplication::translate("QtPlatform", "Imprimir"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    paint(printer);
+    return true;
 }
 
 // The first of the usual desktop calculators that is installed.

@@ -12,6 +12,9 @@ public:
     bool askYesNo(QWidget* owner, const QString& text, const QString& title) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) override;
     void beep() override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& proposed, const QString& filter) override;
+    void setClipboard(QMimeData* data) override;
+    bool print(QWidget* owner, const std::function<void(QPagedPaintDevice&)>& paint) override;
     trx::SettingsStore& settingsStore() override { return store_; }
     QString defaultCalculator() override;
     LaunchOutcome launch(const QString& commandText) override;

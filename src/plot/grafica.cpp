@@ -6,15 +6,14 @@
 
 #include "plot/plot_chart.h"
 #include "plot/plot_panel.h"
+#include "services/platform.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -27,7 +26,7 @@ namespace {
 class Grafica final : public QWidget, public PlotPanel {
     Q_OBJECT
 public:
-    explicit Grafica(QWidget* parent);
+    Grafica(QWidget* parent, Platform& platform);
 
     QWidget* widget() override { return this; }
     void showEquation(const std::array<std::string, 4>& fields, char separator) override;
@@ -39,6 +38,7 @@ private:
     static QSize askSize(QWidget* owner, QSize initial);
     void askAndExport();
 
+    Platform& platform_;
     PlotChart* chart_;
     std::vector<QWidget*> actions_;  // enabled only while there is a parabola
 };
@@ -68,7 +68,8 @@ QSize Grafica::askSize(QWidget* owner, QSize initial)
     return {width->value(), height->value()};
 }
 
-Grafica::Grafica(QWidget* parent) : QWidget(parent), chart_(new PlotChart(this))
+Grafica::Grafica(QWidget* parent, Platform& platform)
+    : QWidget(parent), platform_(platform), chart_(new PlotChart(this))
 {
     setObjectName(QStringLiteral("Grafica"));
     setAccessibleName(tr("Gráfica"));
@@ -123,15 +124,16 @@ void Grafica::paint(QPainter& painter, const QRectF& target, const QSize& size)
 void Grafica::askAndExport()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("Exportar gráfica"), tr("grafica.png"),
-                                     tr("Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)"));
+        platform_.saveFileName(this, tr("Exportar gráfica"), tr("grafica.png"),
+                               tr("Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     const QSize size = askSize(this, chart_->size());
     if (size.isEmpty())
         return;
     if (!exportTo(path, size))
-        QMessageBox::warning(this, tr("Exportar gráfica"), tr("No se ha podido guardar la gráfica en %1.").arg(path));
+        platform_.messageBox(this, tr("No se ha podido guardar la gráfica en %1.").arg(path), tr("Exportar gráfica"),
+                             Platform::Icon::Critical);
 }
 
 bool Grafica::exportTo(const QString& path, const QSize& size)
@@ -178,9 +180,12 @@ bool Grafica::exportTo(const QString& path, const QSize& size)
 
 }  // namespace
 
-#include "grafica.moc"
+class GraficaFactory final : public QObject, public PlotPanelFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TRX_PLOT_PANEL_FACTORY_IID)
+    Q_INTERFACES(PlotPanelFactory)
+public:
+    PlotPanel* makePanel(QWidget* parent, Platform& platform) override { return new Grafica(parent, platform); }
+};
 
-extern "C" Q_DECL_EXPORT PlotPanel* trxMakePlotPanel(QWidget* parent)
-{
-    return new Grafica(parent);
-}
+#include "grafica.moc"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot of the Desarrollo window, as the window sees it.  Its widget and
-// Qt Charts live in a module of their own (trx_plot) that the window loads
-// the first time the plot is needed, so that the chart library costs the
-// program nothing at start-up; the module hands out a PlotPanel through
-// trxMakePlotPanel.
+// Qt Charts live in a Qt plug-in of their own (trx_plot) that the window
+// loads the first time the plot is needed, so that the chart library costs
+// the program nothing at start-up; the plug-in is a PlotPanelFactory.
 
+#include <QObject>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 
+class Platform;
 class QPainter;
 class QWidget;
 
@@ -30,4 +31,12 @@ public:
     virtual bool exportTo(const QString& path, const QSize& size) = 0;
 };
 
-using MakePlotPanel = PlotPanel* (*)(QWidget* parent);
+class PlotPanelFactory {
+public:
+    virtual ~PlotPanelFactory() = default;
+    // A new panel owned by `parent`; what leaves it goes through `platform`.
+    virtual PlotPanel* makePanel(QWidget* parent, Platform& platform) = 0;
+};
+
+#define TRX_PLOT_PANEL_FACTORY_IID "org.example.trinomix.PlotPanelFactory/1"
+Q_DECLARE_INTERFACE(PlotPanelFactory, TRX_PLOT_PANEL_FACTORY_IID)

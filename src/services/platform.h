@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Everything the main window asks of the world outside itself: modal boxes,
-// the beep, the per-user settings store, starting programs, the About box
-// and opening addresses.  The program uses QtPlatform; tests hand the window
-// a recording implementation and see what a user would have seen.
+// Everything a window asks of the world outside itself: modal boxes, the
+// beep, file dialogs, the clipboard, printing, the per-user settings store,
+// starting programs, the About box and opening addresses.  The program uses
+// QtPlatform (platform/); tests hand the windows a recording implementation
+// and see what a user would have seen.
 
 #include "settings/settings_store.h"
 
 #include <QString>
 
+#include <functional>
+
 class QIcon;
+class QMimeData;
+class QPagedPaintDevice;
 class QWidget;
 
 // How starting another program ended.
@@ -40,6 +45,15 @@ public:
     // A modal input box; the empty text when the user cancels.
     virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& proposed) = 0;
     virtual void beep() = 0;
+    // A file to write, asked for in a save dialog; the empty text when the
+    // user cancels.  `filter` as QFileDialog takes it.
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& proposed,
+                                 const QString& filter) = 0;
+    // Puts `data` on the clipboard, which takes it over.
+    virtual void setClipboard(QMimeData* data) = 0;
+    // Asks for a printer and has `paint` draw the pages on it; false when the
+    // user cancels.
+    virtual bool print(QWidget* owner, const std::function<void(QPagedPaintDevice&)>& paint) = 0;
 
     // The per-user settings store.
     virtual trx::SettingsStore& settingsStore() = 0;

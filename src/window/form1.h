@@ -21,6 +21,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,7 @@ private:
     void showWorking(const std::array<std::string, 4>& fields);
     void explainNoWorking(const char* why);  // why: a text marked for translation
     void openDesarrollo();
+    QPoint besideThisWindow(const QSize& size) const;
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 
     bool askCalculatorPath();  // where the calculator is, when it cannot be found
@@ -138,6 +140,10 @@ private:
     StatusBar* StatusBar1 = nullptr;
     Desarrollo* desarrollo_ = nullptr;     // built when first opened
     bool reopenDesarrollo_ = false;        // it was open at the last exit
+    struct {
+        std::optional<std::array<std::string, 4>> fields;  // the fields of the last good solve
+        const char* why = nullptr;                         // else why there is no working, if solved
+    } lastWorking_;
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 

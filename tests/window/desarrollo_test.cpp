@@ -33,6 +33,30 @@ TEST(Desarrollo, OpensOnF2AndFollowsEverySolve)
     }
 }
 
+// F2 after a solve shows that solve's working, titled with its equation, and
+// says when the fields have changed since; copying and a PDF that cannot be
+// written go through the platform, where a user sees them.
+TEST(Desarrollo, ShowsTheLastSolveAndReportsWhatLeavesIt)
+{
+    WindowHarness window;
+    window.typeEquation(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("0"));
+    window.clickSolve();
+    window.type(1, QStringLiteral("5"));
+    window.press(0, Qt::Key_F2);
+    auto* desarrollo = window.find<Desarrollo>(QStringLiteral("Desarrollo"));
+    ASSERT_NE(desarrollo, nullptr);
+    EXPECT_TRUE(QString::fromStdString(trx::workingPlainText(desarrollo->steps())).contains(QStringLiteral("x₁ = √2, x₂ = −√2")));
+    EXPECT_EQ(desarrollo->windowTitle(), QStringLiteral("Desarrollo: x² − 2 = 0"));
+    EXPECT_TRUE(window.label(QStringLiteral("DesarrolloAviso"))->isVisibleTo(desarrollo));
+
+    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdCopiar")), Qt::LeftButton);
+    ASSERT_NE(window.platform.clipboard, nullptr);
+    EXPECT_TRUE(window.platform.clipboard->text().contains(QStringLiteral("±√2")));
+    window.platform.fileAnswers = {QStringLiteral("/no/such/folder/desarrollo.pdf")};
+    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdPdf")), Qt::LeftButton);
+    EXPECT_TRUE(window.platform.messageTexts().join(QString()).contains(QStringLiteral("/no/such/folder")));
+}
+
 // Open at the exit, it opens again at the next start; never used, it does not.
 TEST(Desarrollo, OpensAgainWhenItWasOpenAtTheExit)
 {

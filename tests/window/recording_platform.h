@@ -6,10 +6,12 @@
 #include "platform/qt_platform.h"
 
 #include <QIcon>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 class RecordingPlatform : public Platform {
@@ -29,6 +31,9 @@ public:
     std::vector<Prompt> prompts;
     std::deque<bool> yesNoAnswers;     // missing answers count as "No"
     std::deque<QString> inputAnswers;  // missing answers count as Cancel
+    std::deque<QString> fileAnswers;   // likewise, for the save dialogs
+    std::unique_ptr<QMimeData> clipboard;  // what a window copied
+    int printRequests = 0;
     std::vector<QString> launches;
     std::deque<LaunchOutcome> launchOutcomes;  // missing outcomes count as Started
     std::vector<QString> openedAddresses;
@@ -57,6 +62,17 @@ public:
         return next(inputAnswers, QString());
     }
     void beep() override { ++beeps; }
+    QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override
+    {
+        prompts.push_back({QString(), title, QString()});
+        return next(fileAnswers, QString());
+    }
+    void setClipboard(QMimeData* data) override { clipboard.reset(data); }
+    bool print(QWidget*, const std::function<void(QPagedPaintDevice&)>&) override
+    {
+        ++printRequests;
+        return false;
+    }
     trx::SettingsStore& settingsStore() override
     {
         return useRealStore_ ? static_cast<trx::SettingsStore&>(realStore_) : memoryStore;
