@@ -224,7 +224,7 @@ Type “trinomix --help” to see the options.
     </message>
     <message>
         <source>Desarrollo: %1</source>
-        <translation>Working: %1</translation>
+        <translation>Worked solution: %1</translation>
     </message>
 </context>
 <context>
