@@ -271,7 +271,9 @@ Marks marks(const Features& f, char separator)
     };
     const auto equalsOrNot = [](const std::string& text) { return text.rfind("≈", 0) == 0 ? text : "= " + text; };
     Marks result;
-    const char* const names[] = {"x₁ ", "x₂ "};
+    // Named as the solutions are: x₁ takes + before the root of the normal
+    // form, whose leading coefficient is positive, so it is the larger root.
+    const char* const names[] = {"x₂ ", "x₁ "};
     for (std::size_t i = 0; i < f.roots.size(); ++i) {
         const std::string name = f.roots.size() == 1 ? "x " : names[i];
         const std::string value = valueText(f.roots[i], f.exactRoots[i], separator);
