@@ -93,7 +93,8 @@ std::array<std::string, 2> complexForms(const std::string& realPart, const std::
 // One run of the solver, on the exact values of the decimals in the fields.
 // The steps fill `result_` as far as they get.  A value to be shown that lies
 // outside the double range (its text would fail the numeric test) raises an
-// overflow, which cancels the run while no solution is shown yet.
+// overflow, which cancels the run: a solution, a value of the exact display
+// or a coefficient written back.
 class SolveRun {
 public:
     explicit SolveRun(const SolveRequest& request) : request_(request), separator_(request.separator) { }
@@ -116,10 +117,14 @@ private:
         return written;
     }
     ExactDecimal value(const std::string& text) const { return *parseExactDecimal(text, separator_); }
+    // The solutions give way to the window's cancellation; the fields and the
+    // exact display keep what the run wrote before it stopped.
     void cancel()
     {
         result_.outcome = SolveOutcome::Cancelled;
         result_.error = ErrorCode::Overflow;
+        result_.solution1.clear();
+        result_.solution2.clear();
     }
 
     void normaliseAndSolve(const ExactDecimal& rightSide);
@@ -165,7 +170,7 @@ void SolveRun::solve()
     try {
         normaliseAndSolve(fieldValue[3]);
     } catch (const RunTimeError& error) {
-        if (error.code() == ErrorCode::Overflow && result_.solution1.empty()) {
+        if (error.code() == ErrorCode::Overflow) {
             cancel();
         } else {
             result_.error = error.code();
