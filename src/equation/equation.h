@@ -54,7 +54,7 @@ namespace trx {
 
 constexpr std::size_t kMaxEquationLength = 1000;  // characters (code points)
 constexpr int kMaxBracketDepth = 100;
-constexpr std::size_t kMaxNumberBits = 32768;  // numerator or denominator of any value met
+constexpr std::size_t kMaxNumberBits = 8192;  // numerator or denominator of any value met
 
 enum class Relation { Equal, Less, Greater, LessOrEqual, GreaterOrEqual };
 

@@ -118,8 +118,10 @@ std::optional<Polynomial> Expander::sum(const Expression& expression)
             return std::nullopt;
         for (std::size_t i = 0; i < 3; ++i)
             out[i] += term.inverse ? -(*value)[i] : (*value)[i];
+        if (!checked(term, out))
+            return std::nullopt;
     }
-    return checked(expression, out);
+    return out;
 }
 
 std::optional<Polynomial> Expander::product(const Expression& expression)

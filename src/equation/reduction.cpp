@@ -46,24 +46,23 @@ std::optional<Terms> sideTerms(const Expression& side, Expansion& notes)
     return out;
 }
 
-// A denominator made of twos and fives only, written as a decimal.
-bool hasDecimalForm(const mpz_class& denominator)
+// The decimals of 1/denominator, when they end: a denominator made of twos
+// and fives only.
+std::optional<int> decimalPlaces(const mpz_class& denominator)
 {
-    mpz_class rest = denominator;
-    for (const unsigned long prime : {2UL, 5UL}) {
-        while (mpz_divisible_ui_p(rest.get_mpz_t(), prime) != 0)
-            rest /= prime;
-    }
-    return rest == 1;
+    mpz_class rest;
+    const mp_bitcnt_t twos = mpz_remove(rest.get_mpz_t(), denominator.get_mpz_t(), mpz_class(2).get_mpz_t());
+    const mp_bitcnt_t fives = mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), mpz_class(5).get_mpz_t());
+    if (rest != 1)
+        return std::nullopt;
+    return static_cast<int>(std::max(twos, fives));
 }
 
-// The smallest power of ten that a denominator of twos and fives divides.
-mpz_class decimalScale(const mpz_class& denominator)
+mpz_class tenToThe(int places)
 {
-    mpz_class scale = 1;
-    while (mpz_divisible_p(scale.get_mpz_t(), denominator.get_mpz_t()) == 0)
-        scale *= 10;
-    return scale;
+    mpz_class out;
+    mpz_ui_pow_ui(out.get_mpz_t(), 10, static_cast<unsigned long>(places));
+    return out;
 }
 
 bool holds(const mpz_class& value, Relation relation)
@@ -157,11 +156,10 @@ Node Reducer::magnitude(const mpq_class& value, Node variable) const
     };
     if (denominator == 1)
         return withVariable(math::number(numerator.get_str()));
-    if (decimals_ && hasDecimalForm(denominator)) {
-        const mpz_class scale = decimalScale(denominator);
-        const auto places = static_cast<int>(scale.get_str().size()) - 1;
-        return withVariable(math::number(decimalText(numerator * (scale / denominator), places, separator_)));
-    }
+    const auto places = decimals_ ? decimalPlaces(denominator) : std::nullopt;
+    if (places)
+        return withVariable(
+            math::number(decimalText(numerator * (tenToThe(*places) / denominator), *places, separator_)));
     return math::fraction(withVariable(math::number(numerator.get_str())), math::number(denominator.get_str()));
 }
 
@@ -251,8 +249,9 @@ void Reducer::clearDenominators()
         QT_TRANSLATE_NOOP("Derivation",
                           "Multiplicamos los dos miembros por %1, el mínimo común múltiplo de los denominadores:"),
         {}};
-    if (decimals_ && hasDecimalForm(multiple)) {
-        multiple = decimalScale(multiple);
+    const auto places = decimals_ ? decimalPlaces(multiple) : std::nullopt;
+    if (places) {
+        multiple = tenToThe(*places);
         phrase.pattern = QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por %1 para trabajar con números enteros:");
     }
     phrase.arguments = {multiple.get_str()};

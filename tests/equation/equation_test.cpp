@@ -147,7 +147,7 @@ TEST(EquationReader, LimitsOfLengthDepthAndSize)
     std::string tower = "9";
     for (int i = 0; i < 20; ++i)
         tower = "(" + tower + ")²";
-    EXPECT_EQ(described(readEquation(tower + " = x²", ',')), "@6 Los números son demasiado grandes");
+    EXPECT_EQ(described(readEquation(tower + " = x²", ',')), "@8 Los números son demasiado grandes");
 }
 
 struct Written {
@@ -204,6 +204,8 @@ TEST(EquationReader, StepsOfATeacher)
                         "    50x² = 125\n"),
               std::string::npos);
     EXPECT_NE(working("1 − x² > 0").find("la desigualdad cambia de sentido:\n    x² − 1 < 0\n"), std::string::npos);
+    EXPECT_NE(trx::workingLatex(readEquation("x² ≤ 4", ',').reading->steps).find("{x}^{2} - 4 \\le 0"),
+              std::string::npos);
     EXPECT_EQ(working("x² − 5x = 0"),
               "Ecuación:\n    x² − 5x = 0\nCoeficientes de la forma normal:\n    a = 1, b = −5, c = 0\n");
 }
