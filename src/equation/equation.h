@@ -68,7 +68,7 @@ Relation flipped(Relation relation);
 // which stays a Sum of one.
 struct Expression {
     enum class Kind {
-        Number,    // value, typed with `places` decimals
+        Number,    // `digits` as typed, the last `places` of them decimals
         Variable,  // x
         Sum,       // children are the terms; `inverse` marks one subtracted
         Product,   // children are the factors; `inverse` marks a divisor
@@ -76,13 +76,15 @@ struct Expression {
         Bracket,   // children[0] in parentheses
     };
     Kind kind = Kind::Number;
-    mpq_class value;
+    std::string digits = "0";  // without the separator, so that moves never allocate
     int places = 0;
     int exponent = 0;
     bool inverse = false;
     int degree = 0;          // the highest power of x it may hold, as typed
     std::size_t column = 0;  // where it starts in the typed text, in code points
     std::vector<Expression> children;
+
+    mpq_class numberValue() const;  // of a Number
 };
 
 struct TypedEquation {

@@ -18,7 +18,8 @@ const char* const kSumTimesDifference = "(a + b)(a − b) = a² − b²";
 // The same typed expression, the sign in front of it aside.
 bool sameUpToSign(const Expression& x, const Expression& y)
 {
-    if (x.kind != y.kind || x.exponent != y.exponent || x.value != y.value || x.children.size() != y.children.size())
+    if (x.kind != y.kind || x.exponent != y.exponent || x.places != y.places || x.digits != y.digits ||
+        x.children.size() != y.children.size())
         return false;
     for (std::size_t i = 0; i < x.children.size(); ++i) {
         if (x.children[i].inverse != y.children[i].inverse || !sameUpToSign(x.children[i], y.children[i]))
@@ -60,6 +61,16 @@ bool fits(const mpq_class& value)
 
 Polynomial times(const Polynomial& x, const Polynomial& y)
 {
+    if (degreeOf(y) == 0) {
+        Polynomial out = x;
+        if (y[0] != 1) {
+            for (mpq_class& coefficient : out)
+                coefficient *= y[0];
+        }
+        return out;
+    }
+    if (degreeOf(x) == 0)
+        return times(y, x);
     Polynomial out;
     for (std::size_t i = 0; i < 3; ++i) {
         for (std::size_t j = 0; i + j < 3; ++j)
@@ -77,24 +88,25 @@ private:
     std::optional<Polynomial> sum(const Expression& expression);
     std::optional<Polynomial> product(const Expression& expression);
     std::optional<Polynomial> power(const Expression& expression);
-    std::optional<Polynomial> checked(const Expression& expression, Polynomial value);
+    bool fitting(const Expression& expression, const Polynomial& value);
 
     Expansion& notes_;
 };
 
-std::optional<Polynomial> Expander::checked(const Expression& expression, Polynomial value)
+// Sets the refusal when a number has grown too large.
+bool Expander::fitting(const Expression& expression, const Polynomial& value)
 {
     if (std::all_of(value.begin(), value.end(), fits))
-        return value;
+        return true;
     notes_.error = equationError(expression.column, QT_TRANSLATE_NOOP("Equation", "Los números son demasiado grandes"));
-    return std::nullopt;
+    return false;
 }
 
 std::optional<Polynomial> Expander::run(const Expression& expression)
 {
     switch (expression.kind) {
     case Expression::Kind::Number:
-        return Polynomial{expression.value, 0, 0};
+        return Polynomial{expression.numberValue(), 0, 0};
     case Expression::Kind::Variable:
         return Polynomial{0, 1, 0};
     case Expression::Kind::Sum:
@@ -118,7 +130,7 @@ std::optional<Polynomial> Expander::sum(const Expression& expression)
             return std::nullopt;
         for (std::size_t i = 0; i < 3; ++i)
             out[i] += term.inverse ? -(*value)[i] : (*value)[i];
-        if (!checked(term, out))
+        if (!fitting(term, out))
             return std::nullopt;
     }
     return out;
@@ -145,7 +157,7 @@ std::optional<Polynomial> Expander::product(const Expression& expression)
                 note(notes_, kSumTimesDifference);
             out = times(out, *value);
         }
-        if (!checked(factors[i], out))
+        if (!fitting(factors[i], out))
             return std::nullopt;
     }
     return out;
@@ -163,10 +175,22 @@ std::optional<Polynomial> Expander::power(const Expression& expression)
         return value;
     if (const Expression* binomial = bracketedBinomial(base))
         note(notes_, binomial->children[1].inverse ? kSquareOfDifference : kSquareOfSum);
-    return checked(expression, times(*value, *value));
+    Polynomial square = times(*value, *value);
+    if (!fitting(expression, square))
+        return std::nullopt;
+    return square;
 }
 
 }  // namespace
+
+mpq_class Expression::numberValue() const
+{
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(places));
+    mpq_class out(mpz_class(digits, 10), scale);
+    out.canonicalize();
+    return out;
+}
 
 std::optional<Polynomial> expand(const Expression& expression, Expansion& notes)
 {

@@ -136,7 +136,7 @@ struct Token {
     };
     Kind kind = Kind::End;
     std::size_t column = 0;
-    mpq_class value;        // Number
+    std::string digits;     // Number, without the separator
     int places = 0;         // Number
     unsigned exponent = 0;  // Superscript, at most kExponentCeiling + 1
     Relation relation = Relation::Equal;
@@ -163,6 +163,7 @@ private:
 std::vector<Token> Lexer::tokens()
 {
     std::vector<Token> out;
+    out.reserve(text_.size() + 1);
     do {
         out.push_back(next());
     } while (out.back().kind != Token::Kind::End && out.back().kind != Token::Kind::Bad);
@@ -252,20 +253,15 @@ Token Lexer::number()
     Token token;
     token.kind = Token::Kind::Number;
     token.column = at_;
-    std::string digits;
     while (isDigit(at(0)))
-        digits += static_cast<char>(text_[at_++]);
+        token.digits += static_cast<char>(text_[at_++]);
     if (isSeparator(at(0)) && isDigit(at(1))) {
         ++at_;
         while (isDigit(at(0))) {
-            digits += static_cast<char>(text_[at_++]);
+            token.digits += static_cast<char>(text_[at_++]);
             ++token.places;
         }
     }
-    mpz_class denominator;
-    mpz_ui_pow_ui(denominator.get_mpz_t(), 10, static_cast<unsigned long>(token.places));
-    token.value = mpq_class(mpz_class(digits, 10), denominator);
-    token.value.canonicalize();
     return token;
 }
 
@@ -456,8 +452,9 @@ std::optional<Expression> Parser::power(Expression base)
         ++at_;
         if (kind() != Token::Kind::Number || peek().places != 0)
             return fail(kExponentSentence);
-        const mpq_class& value = peek().value;
-        exponent = value > kExponentCeiling ? kExponentCeiling + 1 : static_cast<unsigned>(value.get_num().get_ui());
+        exponent = 0;
+        for (const char digit : peek().digits)
+            exponent = std::min(exponent * 10 + static_cast<unsigned>(digit - '0'), kExponentCeiling + 1);
     }
     ++at_;
     if (exponent > 2) {
@@ -483,7 +480,7 @@ std::optional<Expression> Parser::primary()
     out.column = token.column;
     switch (token.kind) {
     case Token::Kind::Number:
-        out.value = token.value;
+        out.digits = token.digits;
         out.places = token.places;
         ++at_;
         return out;

@@ -367,7 +367,7 @@ EquationResult readEquation(std::string_view text, char separator)
         result.error = std::move(*refused);
         return result;
     }
-    reading.readAs = writeEquation(reading.typed, separator);
+    reading.readAs = math::plainText(reading.steps.front().formula);
     result.reading = std::move(reading);
     return result;
 }

@@ -76,7 +76,7 @@ std::optional<mpq_class> constantOf(const Expression& side)
 std::optional<ProductForm> productOn(const Expression& side, const Expression& other, Relation relation)
 {
     const auto terms = termsOf(side);
-    if (terms.size() != 1 || other.kind != Expression::Kind::Number || other.value != 0)
+    if (terms.size() != 1 || other.kind != Expression::Kind::Number || other.numberValue() != 0)
         return std::nullopt;
     ProductForm out{terms[0].negative ? -1 : 1, {}, {}, relation};
     std::vector<LinearFactor> found;

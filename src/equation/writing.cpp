@@ -15,9 +15,10 @@ using math::Node;
 
 std::string numberText(const Expression& number, char separator)
 {
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(number.places));
-    return decimalText(number.value.get_num() * (scale / number.value.get_den()), number.places, separator);
+    std::string out = number.digits;
+    if (number.places > 0)
+        out.insert(out.size() - static_cast<std::size_t>(number.places), 1, separator);
+    return out;
 }
 
 class Writer {
