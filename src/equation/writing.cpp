@@ -29,10 +29,15 @@ public:
 private:
     Node sum(const Expression& expression) const;
     Node product(const Expression& expression) const;
-    // A bracket's content bare, as a fraction's numerator or denominator.
+    // A bracket's content bare, as a fraction's numerator or denominator;
+    // a lone negative term keeps it below the bar, where "x/−1" would not
+    // read again.
     Node unbracketed(const Expression& expression) const
     {
-        return node(expression.kind == Expression::Kind::Bracket ? expression.children[0] : expression);
+        const bool bare = expression.kind == Expression::Kind::Bracket &&
+                          !(expression.inverse && expression.children[0].children.size() == 1 &&
+                            expression.children[0].kind == Expression::Kind::Sum);
+        return node(bare ? expression.children[0] : expression);
     }
 
     char separator_;

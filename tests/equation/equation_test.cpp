@@ -165,6 +165,7 @@ TEST(EquationReader, WritesWhatItRead)
         {"0,50x ** 2 <= 2", "0.50x² ≤ 2", '.'},
         {"2(x-1)^2=8/(2+1)", "2·(x − 1)² = 8/(2 + 1)", ','},
         {"-x*x >= (-3)", "−x·x ≥ (−3)", ','},
+        {"(x / 2)x/(- 1) *2 = 1", "((x/2)·x)/(−1)·2 = 1", ','},
     };
     for (const Written& c : cases)
         EXPECT_EQ(readEquation(c.typed, c.separator).reading->readAs, c.readAs) << c.typed;
