@@ -85,12 +85,13 @@ bool startsWithX(const Expression& factor)
 Node Writer::product(const Expression& expression) const
 {
     const auto& factors = expression.children;
-    std::vector<Node> run{node(factors[0])};
+    // Each factor is written once: writing one twice would double the work
+    // at every level of brackets.
+    const bool firstDivided = factors[1].inverse;
+    std::vector<Node> run{firstDivided ? unbracketed(factors[0]) : node(factors[0])};
     for (std::size_t i = 1; i < factors.size(); ++i) {
         if (factors[i].inverse) {
-            Node numerator = i == 1            ? unbracketed(factors[0])
-                             : run.size() == 1 ? std::move(run[0])
-                                               : math::row(std::move(run));
+            Node numerator = run.size() == 1 ? std::move(run[0]) : math::row(std::move(run));
             run = {math::fraction(std::move(numerator), unbracketed(factors[i]))};
             continue;
         }
