@@ -155,6 +155,58 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>Valores decimales, con ≈ donde se han redondeado a 15 cifras:</source>
         <translation>Valors decimals, amb ≈ on s&apos;han arrodonit a 15 xifres significatives:</translation>
     </message>
+    <message>
+        <source>Inecuación:</source>
+        <translation>Inequació:</translation>
+    </message>
+    <message>
+        <source>Hacemos las operaciones:</source>
+        <translation>Fem les operacions:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis con el producto notable %1:</source>
+        <translation>Traiem els parèntesis amb el producte notable %1:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis con los productos notables %1:</source>
+        <translation>Traiem els parèntesis amb els productes notables %1:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis:</source>
+        <translation>Traiem els parèntesis:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos los dos miembros por %1, el mínimo común múltiplo de los denominadores:</source>
+        <translation>Multipliquem els dos membres per %1, el mínim comú múltiple dels denominadors:</translation>
+    </message>
+    <message>
+        <source>Pasamos todos los términos al primer miembro:</source>
+        <translation>Passem tots els termes al primer membre:</translation>
+    </message>
+    <message>
+        <source>Agrupamos los términos semejantes:</source>
+        <translation>Agrupem els termes semblants:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por −1 para que el coeficiente de x² sea positivo; la desigualdad cambia de sentido:</source>
+        <translation>Multipliquem per −1 perquè el coeficient de x² sigui positiu; la desigualtat canvia de sentit:</translation>
+    </message>
+    <message>
+        <source>No es de segundo grado: queda %1, %2</source>
+        <translation>No és de segon grau: queda %1, %2</translation>
+    </message>
+    <message>
+        <source>Es una identidad: se cumple para cualquier valor de x</source>
+        <translation>És una identitat: es compleix per a qualsevol valor de x</translation>
+    </message>
+    <message>
+        <source>Se cumple para cualquier valor de x</source>
+        <translation>Es compleix per a qualsevol valor de x</translation>
+    </message>
+    <message>
+        <source>No tiene solución</source>
+        <translation>No té solució</translation>
+    </message>
 </context>
 <context>
     <name>Desarrollo</name>
@@ -225,6 +277,77 @@ Escriviu «trinomix --help» per veure les opcions.
     <message>
         <source>Desarrollo: %1</source>
         <translation>Desenvolupament: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Equation</name>
+    <message>
+        <source>Los números son demasiado grandes</source>
+        <translation>Els nombres són massa grans</translation>
+    </message>
+    <message>
+        <source>No se puede dividir entre cero</source>
+        <translation>No es pot dividir entre zero</translation>
+    </message>
+    <message>
+        <source>Solo se admiten los exponentes 0, 1 y 2</source>
+        <translation>Només s&apos;admeten els exponents 0, 1 i 2</translation>
+    </message>
+    <message>
+        <source>La ecuación es de grado %1; este programa resuelve las de grado 2</source>
+        <translation>L&apos;equació és de grau %1; aquest programa resol les de grau 2</translation>
+    </message>
+    <message>
+        <source>Falta un número, la x o un paréntesis</source>
+        <translation>Hi falta un nombre, la x o un parèntesi</translation>
+    </message>
+    <message>
+        <source>Sobra un signo de relación: solo puede haber un =, &lt;, &gt;, ≤ o ≥</source>
+        <translation>Sobra un signe de relació: només hi pot haver un =, &lt;, &gt;, ≤ o ≥</translation>
+    </message>
+    <message>
+        <source>El número está mal escrito</source>
+        <translation>El nombre està mal escrit</translation>
+    </message>
+    <message>
+        <source>No se entiende el signo «%1»</source>
+        <translation>No s&apos;entén el signe «%1»</translation>
+    </message>
+    <message>
+        <source>Sobra un paréntesis de cierre</source>
+        <translation>Sobra un parèntesi de tancament</translation>
+    </message>
+    <message>
+        <source>Falta un signo de operación</source>
+        <translation>Hi falta un signe d&apos;operació</translation>
+    </message>
+    <message>
+        <source>La ecuación está vacía</source>
+        <translation>L&apos;equació és buida</translation>
+    </message>
+    <message>
+        <source>Falta el primer miembro</source>
+        <translation>Hi falta el primer membre</translation>
+    </message>
+    <message>
+        <source>Falta el segundo miembro</source>
+        <translation>Hi falta el segon membre</translation>
+    </message>
+    <message>
+        <source>La x no puede estar en un denominador</source>
+        <translation>La x no pot estar en un denominador</translation>
+    </message>
+    <message>
+        <source>Hay demasiados paréntesis, uno dentro de otro: caben %1</source>
+        <translation>Hi ha massa parèntesis, l&apos;un dins l&apos;altre: n&apos;hi caben %1</translation>
+    </message>
+    <message>
+        <source>Falta cerrar un paréntesis</source>
+        <translation>Falta tancar un parèntesi</translation>
+    </message>
+    <message>
+        <source>La ecuación es demasiado larga: caben %1 caracteres</source>
+        <translation>L&apos;equació és massa llarga: hi caben %1 caràcters</translation>
     </message>
 </context>
 <context>
@@ -888,6 +1011,14 @@ Per introduir un valor decimal feu servir el PUNT (.)</translation>
     <message>
         <source>abre paréntesis %1 cierra paréntesis</source>
         <translation>obre parèntesi %1 tanca parèntesi</translation>
+    </message>
+    <message>
+        <source>mayor o igual que</source>
+        <translation>major o igual que</translation>
+    </message>
+    <message>
+        <source>menor o igual que</source>
+        <translation>menor o igual que</translation>
     </message>
 </context>
 <context>

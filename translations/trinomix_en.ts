@@ -155,6 +155,58 @@ Type “trinomix --help” to see the options.
         <source>Valores decimales, con ≈ donde se han redondeado a 15 cifras:</source>
         <translation>Decimal values, with ≈ where rounded to 15 significant digits:</translation>
     </message>
+    <message>
+        <source>Inecuación:</source>
+        <translation>Inequality:</translation>
+    </message>
+    <message>
+        <source>Hacemos las operaciones:</source>
+        <translation>We carry out the operations:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis con el producto notable %1:</source>
+        <translation>We remove the brackets with the special product %1:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis con los productos notables %1:</source>
+        <translation>We remove the brackets with the special products %1:</translation>
+    </message>
+    <message>
+        <source>Quitamos los paréntesis:</source>
+        <translation>We remove the brackets:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos los dos miembros por %1, el mínimo común múltiplo de los denominadores:</source>
+        <translation>We multiply both sides by %1, the least common multiple of the denominators:</translation>
+    </message>
+    <message>
+        <source>Pasamos todos los términos al primer miembro:</source>
+        <translation>We move every term to the left side:</translation>
+    </message>
+    <message>
+        <source>Agrupamos los términos semejantes:</source>
+        <translation>We collect like terms:</translation>
+    </message>
+    <message>
+        <source>Multiplicamos por −1 para que el coeficiente de x² sea positivo; la desigualdad cambia de sentido:</source>
+        <translation>We multiply by −1 so that the coefficient of x² is positive; the inequality changes direction:</translation>
+    </message>
+    <message>
+        <source>No es de segundo grado: queda %1, %2</source>
+        <translation>It is not of second degree: it reduces to %1, %2</translation>
+    </message>
+    <message>
+        <source>Es una identidad: se cumple para cualquier valor de x</source>
+        <translation>It is an identity: it holds for every value of x</translation>
+    </message>
+    <message>
+        <source>Se cumple para cualquier valor de x</source>
+        <translation>It holds for every value of x</translation>
+    </message>
+    <message>
+        <source>No tiene solución</source>
+        <translation>It has no solution</translation>
+    </message>
 </context>
 <context>
     <name>Desarrollo</name>
@@ -225,6 +277,77 @@ Type “trinomix --help” to see the options.
     <message>
         <source>Desarrollo: %1</source>
         <translation>Worked solution: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Equation</name>
+    <message>
+        <source>Los números son demasiado grandes</source>
+        <translation>The numbers are too large</translation>
+    </message>
+    <message>
+        <source>No se puede dividir entre cero</source>
+        <translation>Division by zero is not possible</translation>
+    </message>
+    <message>
+        <source>Solo se admiten los exponentes 0, 1 y 2</source>
+        <translation>Only the exponents 0, 1 and 2 are allowed</translation>
+    </message>
+    <message>
+        <source>La ecuación es de grado %1; este programa resuelve las de grado 2</source>
+        <translation>The equation is of degree %1; this program solves those of degree 2</translation>
+    </message>
+    <message>
+        <source>Falta un número, la x o un paréntesis</source>
+        <translation>A number, the x or a bracket is missing</translation>
+    </message>
+    <message>
+        <source>Sobra un signo de relación: solo puede haber un =, &lt;, &gt;, ≤ o ≥</source>
+        <translation>One relation sign too many: there can be only one =, &lt;, &gt;, ≤ or ≥</translation>
+    </message>
+    <message>
+        <source>El número está mal escrito</source>
+        <translation>The number is badly written</translation>
+    </message>
+    <message>
+        <source>No se entiende el signo «%1»</source>
+        <translation>The sign “%1” is not understood</translation>
+    </message>
+    <message>
+        <source>Sobra un paréntesis de cierre</source>
+        <translation>One closing bracket too many</translation>
+    </message>
+    <message>
+        <source>Falta un signo de operación</source>
+        <translation>An operation sign is missing</translation>
+    </message>
+    <message>
+        <source>La ecuación está vacía</source>
+        <translation>The equation is empty</translation>
+    </message>
+    <message>
+        <source>Falta el primer miembro</source>
+        <translation>The left side is missing</translation>
+    </message>
+    <message>
+        <source>Falta el segundo miembro</source>
+        <translation>The right side is missing</translation>
+    </message>
+    <message>
+        <source>La x no puede estar en un denominador</source>
+        <translation>The x cannot be in a denominator</translation>
+    </message>
+    <message>
+        <source>Hay demasiados paréntesis, uno dentro de otro: caben %1</source>
+        <translation>Too many brackets inside one another: %1 fit</translation>
+    </message>
+    <message>
+        <source>Falta cerrar un paréntesis</source>
+        <translation>A bracket is not closed</translation>
+    </message>
+    <message>
+        <source>La ecuación es demasiado larga: caben %1 caracteres</source>
+        <translation>The equation is too long: %1 characters fit</translation>
     </message>
 </context>
 <context>
@@ -888,6 +1011,14 @@ To type a decimal value use the POINT (.)</translation>
     <message>
         <source>abre paréntesis %1 cierra paréntesis</source>
         <translation>open parenthesis %1 close parenthesis</translation>
+    </message>
+    <message>
+        <source>mayor o igual que</source>
+        <translation>greater than or equal to</translation>
+    </message>
+    <message>
+        <source>menor o igual que</source>
+        <translation>less than or equal to</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,10 @@ std::string latexOperator(const std::string& text)
         return "\\approx";
     if (text == "·")
         return "\\cdot";
+    if (text == "≤")
+        return "\\le";
+    if (text == "≥")
+        return "\\ge";
     return text;
 }
 
@@ -93,6 +97,8 @@ std::string spokenOperator(const std::string& text, const Translator& translate)
         {"·", QT_TRANSLATE_NOOP("SpokenFormula", "por")},
         {">", QT_TRANSLATE_NOOP("SpokenFormula", "mayor que")},
         {"<", QT_TRANSLATE_NOOP("SpokenFormula", "menor que")},
+        {"≥", QT_TRANSLATE_NOOP("SpokenFormula", "mayor o igual que")},
+        {"≤", QT_TRANSLATE_NOOP("SpokenFormula", "menor o igual que")},
     };
     for (const auto& [sign, word] : words) {
         if (text == sign)

@@ -10,8 +10,9 @@ namespace {
 // Text with the few symbols the sentences use, made safe for LaTeX.
 std::string latexSentence(const std::string& sentence)
 {
-    static const std::pair<std::string, std::string> symbols[] = {
-        {"−", "$-$"}, {"²", "$^2$"}, {"≈", "$\\approx$"}, {">", "$>$"}, {"<", "$<$"}, {"₁", "$_1$"}, {"₂", "$_2$"}};
+    static const std::pair<std::string, std::string> symbols[] = {{"−", "$-$"},    {"²", "$^2$"}, {"≈", "$\\approx$"},
+                                                                  {">", "$>$"},    {"<", "$<$"},  {"≤", "$\\le$"},
+                                                                  {"≥", "$\\ge$"}, {"₁", "$_1$"}, {"₂", "$_2$"}};
     std::string out = sentence;
     for (const auto& [symbol, replacement] : symbols) {
         for (std::size_t at = out.find(symbol); at != std::string::npos; at = out.find(symbol, at + replacement.size()))
