@@ -97,7 +97,7 @@ run_suite "Tests under AddressSanitizer and UndefinedBehaviorSanitizer" build/as
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRX_BUILD_FUZZERS=ON \
   -DBUILD_TESTING=OFF -DTRX_BUILD_BENCHMARKS=OFF
-cmake --build build/fuzz -j "$jobs" --target trx_fuzz_number_text trx_fuzz_solve trx_fuzz_derivation trx_fuzz_keys
+cmake --build build/fuzz -j "$jobs" --target trx_fuzz_number_text trx_fuzz_solve trx_fuzz_derivation trx_fuzz_answer trx_fuzz_keys
 run_suite "Fuzz targets over their seed corpora" build/fuzz/fuzz
 
 echo "==== Debian package, checked by lintian"
