@@ -62,7 +62,8 @@ std::string encoded(char32_t point)
 
 bool isBlank(char32_t point)
 {
-    return point == U' ' || point == U'\t' || point == U'\u00A0';
+    // A pasted line may bring its line end along.
+    return point == U' ' || point == U'\t' || point == U'\r' || point == U'\n' || point == U'\u00A0';
 }
 
 bool isDigit(char32_t point)
@@ -462,7 +463,10 @@ Evaluator::Result Evaluator::primary()
         ++at_;
         Result value = expression();
         --depth_;
-        if (value && peek().type != Type::Close) {
+        if (!value) {
+            return value;
+        }
+        if (peek().type != Type::Close) {
             return fail(peek().column, QT_TRANSLATE_NOOP("Practica", "Falta cerrar un paréntesis."));
         }
         ++at_;
