@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/exercise_generator.h"
 
+#include "practice/answer_reader.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,6 +19,25 @@ ExactValue valueAt(const Exercise& exercise, const ExactValue& x)
     const ExactValue quadratic = *trx::practice::product(ExactValue::rational(exercise.a), square);
     const ExactValue linear = *trx::practice::product(ExactValue::rational(exercise.b), x);
     return *trx::practice::sum(*trx::practice::sum(quadratic, linear), ExactValue::rational(exercise.c));
+}
+
+// One side of the shown equation with x replaced by a root, read as an
+// answer is: the textbook text checked without expanding it.
+ExactValue sideAt(const std::string& side, const ExactValue& x)
+{
+    std::string substituted;
+    for (char ch : side) {
+        substituted += ch == 'x' ? "(" + trx::practice::valueText(x) + ")" : std::string(1, ch);
+    }
+    const auto reading = trx::practice::readAnswerLine(substituted);
+    EXPECT_TRUE(reading.line) << substituted;
+    return reading.line ? reading.line->values.at(0) : ExactValue::rational(1);
+}
+
+bool textHolds(const std::string& text, const ExactValue& x)
+{
+    const std::size_t equals = text.find(" = ");
+    return sideAt(text.substr(0, equals), x) == sideAt(text.substr(equals + 3), x);
 }
 
 bool isPerfectSquare(const mpz_class& n)
@@ -62,6 +83,7 @@ TEST(ExerciseGenerator, EveryKindIsWhatItSaysAndItsRootsSolveIt)
                 EXPECT_EQ(gcd(gcd(exercise.a, exercise.b), exercise.c), 1);
                 for (const ExactValue& root : exercise.roots) {
                     EXPECT_TRUE(valueAt(exercise, root).isZero());
+                    EXPECT_TRUE(textHolds(exercise.text, root));
                 }
                 EXPECT_EQ(exercise.text.find('-'), std::string::npos);  // true minus signs only
             }
