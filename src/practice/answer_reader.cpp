@@ -533,7 +533,6 @@ void setPrecisions(const std::vector<Token>& tokens, AnswerLine& line)
     accept({Type::Plus, Type::Minus, Type::PlusMinus});
     std::optional<DecimalPrecision> realPart;
     std::optional<std::optional<DecimalPrecision>> imaginaryPart;
-    const std::size_t afterSign = at;
     if (tokens[at].type == Type::Number && tokens[at + 1].type != Type::Imaginary &&
         tokens[at + 1].type != Type::Times) {
         realPart = tokens[at++].precision;
@@ -544,7 +543,6 @@ void setPrecisions(const std::vector<Token>& tokens, AnswerLine& line)
             }
         }
     } else {
-        at = afterSign;
         imaginaryPart = imaginary();
         if (!imaginaryPart) {
             return;
