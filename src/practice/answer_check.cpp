@@ -58,20 +58,6 @@ ExactValue half(const ExactValue& x)
     return *quotient(x, ExactValue::rational(2));
 }
 
-// The roots in one text: "−1 ± √2", "(1 ± i√3)/2", "±3", "5", "2; 3/2".
-std::string rootsText(const ExactValue& first, const ExactValue& second)
-{
-    if (first == second) {
-        return valueText(first);
-    }
-    const ExactValue center = half(*sum(first, second));
-    const ExactValue offset = half(*sum(second, -first));
-    if (!offset.isRational() || center.isZero()) {
-        return pairText(center, offset);
-    }
-    return valueText(first) + "; " + valueText(second);
-}
-
 bool isSimplest(const AnswerLine& line)
 {
     std::vector<std::string> spellings;
@@ -204,6 +190,19 @@ Verdict verdictOn(const std::array<ExactValue, 2>& roots, const std::array<const
 }
 
 }  // namespace
+
+std::string rootsText(const ExactValue& first, const ExactValue& second)
+{
+    if (first == second) {
+        return valueText(first);
+    }
+    const ExactValue center = half(*sum(first, second));
+    const ExactValue offset = half(*sum(second, -first));
+    if (!offset.isRational() || center.isZero()) {
+        return pairText(center, offset);
+    }
+    return valueText(first) + "; " + valueText(second);
+}
 
 Verdict checkAnswer(const std::array<ExactValue, 2>& roots, std::string_view firstLine, std::string_view secondLine)
 {

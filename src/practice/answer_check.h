@@ -50,6 +50,11 @@ struct Verdict {
 
 Verdict checkAnswer(const std::array<ExactValue, 2>& roots, std::string_view firstLine, std::string_view secondLine);
 
+// The roots in one text, as the notes write them (and a "show the solution"
+// button could): "−1 ± √2", "(1 ± i√3)/2", "±3", "5" for a double root,
+// "2; 3/2".
+std::string rootsText(const ExactValue& first, const ExactValue& second);
+
 // The note filled in, in the translator's language.
 std::string noteText(const Verdict& verdict, const Translator& translate);
 
