@@ -920,6 +920,137 @@ Per introduir un valor decimal feu servir el PUNT (.)</translation>
     </message>
 </context>
 <context>
+    <name>Practica</name>
+    <message>
+        <source>Falta la otra solución.</source>
+        <translation>Falta l&apos;altra solució.</translation>
+    </message>
+    <message>
+        <source>Eso no es una solución de la ecuación.</source>
+        <translation>Això no és una solució de l&apos;equació.</translation>
+    </message>
+    <message>
+        <source>Has escrito la misma solución dos veces; falta la otra.</source>
+        <translation>Has escrit la mateixa solució dues vegades; falta l&apos;altra.</translation>
+    </message>
+    <message>
+        <source>Una solución está bien; la otra tiene el signo cambiado.</source>
+        <translation>Una solució és correcta; l&apos;altra té el signe canviat.</translation>
+    </message>
+    <message>
+        <source>Una solución está bien; la otra no.</source>
+        <translation>Una solució és correcta; l&apos;altra no.</translation>
+    </message>
+    <message>
+        <source>Las dos soluciones tienen el signo cambiado.</source>
+        <translation>Les dues solucions tenen el signe canviat.</translation>
+    </message>
+    <message>
+        <source>Ninguna de las dos es solución de la ecuación.</source>
+        <translation>Cap de les dues no és solució de l&apos;equació.</translation>
+    </message>
+    <message>
+        <source>Correcto; la forma exacta es mejor: %1</source>
+        <translation>Correcte; la forma exacta és millor: %1</translation>
+    </message>
+    <message>
+        <source>Correcto; más simple: %1</source>
+        <translation>Correcte; més simple: %1</translation>
+    </message>
+    <message>
+        <source>Dices que no hay solución real, pero escribes una solución.</source>
+        <translation>Dius que no hi ha solució real, però escrius una solució.</translation>
+    </message>
+    <message>
+        <source>La ecuación sí tiene soluciones reales.</source>
+        <translation>L&apos;equació sí que té solucions reals.</translation>
+    </message>
+    <message>
+        <source>Escribe las soluciones, una en cada línea.</source>
+        <translation>Escriu les solucions, una a cada línia.</translation>
+    </message>
+    <message>
+        <source>Una ecuación de segundo grado tiene dos soluciones como mucho.</source>
+        <translation>Una equació de segon grau té dues solucions com a màxim.</translation>
+    </message>
+    <message>
+        <source>Escribe al menos tres cifras significativas, o la forma exacta.</source>
+        <translation>Escriu almenys tres xifres significatives, o la forma exacta.</translation>
+    </message>
+    <message>
+        <source>No es la solución de la ecuación.</source>
+        <translation>No és la solució de l&apos;equació.</translation>
+    </message>
+    <message>
+        <source>Un número tiene un solo separador decimal.</source>
+        <translation>Un nombre té un sol separador decimal.</translation>
+    </message>
+    <message>
+        <source>Falta una cifra después del separador decimal.</source>
+        <translation>Falta una xifra després del separador decimal.</translation>
+    </message>
+    <message>
+        <source>No sé leer «%1» en una solución.</source>
+        <translation>No sé llegir «%1» en una solució.</translation>
+    </message>
+    <message>
+        <source>Escribe solo la solución, sin otro signo «=».</source>
+        <translation>Escriu només la solució, sense cap altre signe «=».</translation>
+    </message>
+    <message>
+        <source>No se puede dividir entre cero.</source>
+        <translation>No es pot dividir entre zero.</translation>
+    </message>
+    <message>
+        <source>No sé combinar raíces distintas, como √2 y √3.</source>
+        <translation>No sé combinar arrels diferents, com √2 i √3.</translation>
+    </message>
+    <message>
+        <source>Los números son demasiado grandes.</source>
+        <translation>Els nombres són massa grans.</translation>
+    </message>
+    <message>
+        <source>Hay demasiados paréntesis, raíces o signos unos dentro de otros.</source>
+        <translation>Hi ha massa parèntesis, arrels o signes uns dins d&apos;altres.</translation>
+    </message>
+    <message>
+        <source>Sobra un paréntesis de cierre.</source>
+        <translation>Sobra un parèntesi de tancament.</translation>
+    </message>
+    <message>
+        <source>Sobra algo aquí: escribe una sola solución por línea.</source>
+        <translation>Aquí sobra alguna cosa: escriu una sola solució per línia.</translation>
+    </message>
+    <message>
+        <source>El exponente ha de ser un número natural hasta %1.</source>
+        <translation>L&apos;exponent ha de ser un nombre natural fins a %1.</translation>
+    </message>
+    <message>
+        <source>Solo sé sacar la raíz cuadrada de un número racional.</source>
+        <translation>Només sé treure l&apos;arrel quadrada d&apos;un nombre racional.</translation>
+    </message>
+    <message>
+        <source>El número bajo la raíz es demasiado grande.</source>
+        <translation>El nombre sota l&apos;arrel és massa gran.</translation>
+    </message>
+    <message>
+        <source>Falta cerrar un paréntesis.</source>
+        <translation>Falta tancar un parèntesi.</translation>
+    </message>
+    <message>
+        <source>Falta un número aquí.</source>
+        <translation>Falta un nombre aquí.</translation>
+    </message>
+    <message>
+        <source>La respuesta es demasiado larga: como mucho %1 caracteres.</source>
+        <translation>La resposta és massa llarga: com a màxim %1 caràcters.</translation>
+    </message>
+    <message>
+        <source>Escribe un solo signo ± en cada línea.</source>
+        <translation>Escriu un sol signe ± a cada línia.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>Aceptar</source>

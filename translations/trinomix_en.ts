@@ -920,6 +920,137 @@ To type a decimal value use the POINT (.)</translation>
     </message>
 </context>
 <context>
+    <name>Practica</name>
+    <message>
+        <source>Falta la otra solución.</source>
+        <translation>The other solution is missing.</translation>
+    </message>
+    <message>
+        <source>Eso no es una solución de la ecuación.</source>
+        <translation>That is not a solution of the equation.</translation>
+    </message>
+    <message>
+        <source>Has escrito la misma solución dos veces; falta la otra.</source>
+        <translation>You wrote the same solution twice; the other one is missing.</translation>
+    </message>
+    <message>
+        <source>Una solución está bien; la otra tiene el signo cambiado.</source>
+        <translation>One solution is right; the other has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Una solución está bien; la otra no.</source>
+        <translation>One solution is right; the other is not.</translation>
+    </message>
+    <message>
+        <source>Las dos soluciones tienen el signo cambiado.</source>
+        <translation>Both solutions have the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Ninguna de las dos es solución de la ecuación.</source>
+        <translation>Neither is a solution of the equation.</translation>
+    </message>
+    <message>
+        <source>Correcto; la forma exacta es mejor: %1</source>
+        <translation>Right; the exact form is better: %1</translation>
+    </message>
+    <message>
+        <source>Correcto; más simple: %1</source>
+        <translation>Right; simpler: %1</translation>
+    </message>
+    <message>
+        <source>Dices que no hay solución real, pero escribes una solución.</source>
+        <translation>You say there is no real solution, but you write a solution.</translation>
+    </message>
+    <message>
+        <source>La ecuación sí tiene soluciones reales.</source>
+        <translation>The equation does have real solutions.</translation>
+    </message>
+    <message>
+        <source>Escribe las soluciones, una en cada línea.</source>
+        <translation>Write the solutions, one on each line.</translation>
+    </message>
+    <message>
+        <source>Una ecuación de segundo grado tiene dos soluciones como mucho.</source>
+        <translation>A quadratic equation has two solutions at most.</translation>
+    </message>
+    <message>
+        <source>Escribe al menos tres cifras significativas, o la forma exacta.</source>
+        <translation>Write at least three significant digits, or the exact form.</translation>
+    </message>
+    <message>
+        <source>No es la solución de la ecuación.</source>
+        <translation>That is not the solution of the equation.</translation>
+    </message>
+    <message>
+        <source>Un número tiene un solo separador decimal.</source>
+        <translation>A number has only one decimal separator.</translation>
+    </message>
+    <message>
+        <source>Falta una cifra después del separador decimal.</source>
+        <translation>A digit is missing after the decimal separator.</translation>
+    </message>
+    <message>
+        <source>No sé leer «%1» en una solución.</source>
+        <translation>I cannot read &quot;%1&quot; in a solution.</translation>
+    </message>
+    <message>
+        <source>Escribe solo la solución, sin otro signo «=».</source>
+        <translation>Write only the solution, without another &quot;=&quot; sign.</translation>
+    </message>
+    <message>
+        <source>No se puede dividir entre cero.</source>
+        <translation>You cannot divide by zero.</translation>
+    </message>
+    <message>
+        <source>No sé combinar raíces distintas, como √2 y √3.</source>
+        <translation>I cannot combine different roots, such as √2 and √3.</translation>
+    </message>
+    <message>
+        <source>Los números son demasiado grandes.</source>
+        <translation>The numbers are too large.</translation>
+    </message>
+    <message>
+        <source>Hay demasiados paréntesis, raíces o signos unos dentro de otros.</source>
+        <translation>Too many brackets, roots or signs inside one another.</translation>
+    </message>
+    <message>
+        <source>Sobra un paréntesis de cierre.</source>
+        <translation>There is one closing bracket too many.</translation>
+    </message>
+    <message>
+        <source>Sobra algo aquí: escribe una sola solución por línea.</source>
+        <translation>Something is left over here: write one solution per line.</translation>
+    </message>
+    <message>
+        <source>El exponente ha de ser un número natural hasta %1.</source>
+        <translation>The exponent must be a natural number up to %1.</translation>
+    </message>
+    <message>
+        <source>Solo sé sacar la raíz cuadrada de un número racional.</source>
+        <translation>I can only take the square root of a rational number.</translation>
+    </message>
+    <message>
+        <source>El número bajo la raíz es demasiado grande.</source>
+        <translation>The number under the root is too large.</translation>
+    </message>
+    <message>
+        <source>Falta cerrar un paréntesis.</source>
+        <translation>A bracket is not closed.</translation>
+    </message>
+    <message>
+        <source>Falta un número aquí.</source>
+        <translation>A number is missing here.</translation>
+    </message>
+    <message>
+        <source>La respuesta es demasiado larga: como mucho %1 caracteres.</source>
+        <translation>The answer is too long: %1 characters at most.</translation>
+    </message>
+    <message>
+        <source>Escribe un solo signo ± en cada línea.</source>
+        <translation>Write only one ± sign on each line.</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>Aceptar</source>
