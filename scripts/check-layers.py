@@ -6,14 +6,19 @@ The folders under src/ are libraries, listed in src/CMakeLists.txt from the
 bottom up.  A file may include headers of its own folder and of folders
 listed before it, never of a folder listed after it.  The folders listed
 before the line "# With Qt:" include no Qt header.  No files include each
-other in a circle (a header and its .cpp count as one).  Prints every
-finding and exits 1 when there is any.
+other in a circle (a header and its .cpp count as one).  The README's
+drawing of the layers (between the markers below) must be the one this
+script draws from the includes; `--drawing` prints it.  Prints every finding
+and exits 1 when there is any.
 """
 import pathlib
 import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+README = ROOT / "README.md"
+DRAWING_START = "<!-- layers: drawn by scripts/check-layers.py --drawing -->"
+DRAWING_END = "<!-- end of the layers -->"
 SRC = ROOT / "src"
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 
@@ -39,7 +44,7 @@ def unit(path):
 
 def main():
     rank, qt_free = layers()
-    findings, edges = [], {}
+    findings, edges, uses = [], {}, set()
     for path in sorted(SRC.rglob("*")):
         if path.suffix not in (".h", ".cpp"):
             continue
@@ -55,13 +60,40 @@ def main():
             target = name.split("/")[0]
             if rank.get(target, -1) > rank[folder]:
                 findings.append(f"{path.relative_to(ROOT)}: includes \"{name}\" from '{target}', a layer above '{folder}'")
+            if target != folder:
+                uses.add((folder, target))
             if unit(SRC / name) != unit(path):
                 edges.setdefault(unit(path), set()).add(unit(SRC / name))
     findings += circles(edges)
+    drawn = drawing(rank, qt_free, uses)
+    if "--drawing" in sys.argv:
+        print(drawn)
+        return 0
+    if f"{DRAWING_START}\n{drawn}\n{DRAWING_END}" not in README.read_text(encoding="utf-8"):
+        findings.append("README.md: the drawing of the layers is not the one of the code (scripts/check-layers.py --drawing)")
     for finding in findings:
         print(finding)
     print(f"layers: {len(rank)} folders, {len(findings)} findings")
     return 1 if findings else 0
+
+
+def drawing(rank, qt_free, uses):
+    """A Mermaid flowchart: each folder over the folders it includes, the
+    Qt-free ones in a box of their own."""
+    def below(folder):
+        return sorted({used for user, used in uses if user == folder}, key=rank.get)
+
+    lines = ["```mermaid", "flowchart TB"]
+    order = sorted(rank, key=rank.get, reverse=True)
+    lines += [f"  {folder}" for folder in order if folder not in qt_free]
+    lines.append("  subgraph qt_free [without Qt]")
+    lines += [f"    {folder}" for folder in order if folder in qt_free]
+    lines.append("  end")
+    for folder in order:
+        for used in below(folder):
+            lines.append(f"  {folder} --> {used}")
+    lines.append("```")
+    return "\n".join(lines)
 
 
 def circles(edges):
