@@ -23,7 +23,7 @@ public:
 
     // A modal box with one "Aceptar" button.
     virtual void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) = 0;
-    // The same, with a warning sign and a text the user can select and copy.
+    // A Critical box whose text the user can select and copy.
     virtual void selectableMessageBox(QWidget* owner, const QString& text, const QString& title) = 0;
     // A modal box with "Sí" (default) and "No"; true for "Sí".
     virtual bool askYesNo(QWidget* owner, const QString& text, const QString& title) = 0;

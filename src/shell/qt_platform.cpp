@@ -117,7 +117,7 @@ bool QtPlatform::openAddress(const QString& address)
 
 void QtPlatform::selectableMessageBox(QWidget* owner, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Critical, title, shown(text), QMessageBox::NoButton, owner);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setDefaultButton(box.addButton(QCoreApplication::translate("QtPlatform", "Aceptar"), QMessageBox::AcceptRole));
     box.exec();
