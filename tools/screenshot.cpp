@@ -46,6 +46,7 @@ public:
     QStringList shown;
 
     void messageBox(QWidget*, const QString& text, const QString&, Icon) override { shown << text; }
+    void selectableMessageBox(QWidget*, const QString& text, const QString&) override { shown << text; }
     bool askYesNo(QWidget*, const QString& text, const QString&) override
     {
         shown << text;
@@ -68,7 +69,7 @@ public:
     QString defaultCalculator() override { return {}; }
     LaunchOutcome launch(const QString&) override { return LaunchOutcome::OtherFailure; }
     void aboutBox(QWidget*, const QString&, const QString& text, const QIcon&) override { shown << text; }
-    void openAddress(const QString&) override { }
+    bool openAddress(const QString&) override { return true; }
     LockStates lockStates() override { return {}; }
 
 private:

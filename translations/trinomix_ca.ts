@@ -808,6 +808,34 @@ Per introduir un valor decimal feu servir el PUNT (.)</translation>
         <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
         <translation>El coeficient de x² és 0: no és una equació de segon grau.</translation>
     </message>
+    <message>
+        <source>No se ha podido abrir ningún navegador web.<byte value="xd"/>
+La dirección del proyecto es:<byte value="xd"/>
+%1</source>
+        <translation>No s&apos;ha pogut obrir cap navegador web.<byte value="xd"/>
+L&apos;adreça del projecte és:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>%1 no existe.</source>
+        <translation>%1 no existeix.</translation>
+    </message>
+    <message>
+        <source>%1 es una carpeta, no un programa.</source>
+        <translation>%1 és una carpeta, no un programa.</translation>
+    </message>
+    <message>
+        <source>%1 no es un programa que se pueda ejecutar.</source>
+        <translation>%1 no és un programa que es pugui executar.</translation>
+    </message>
+    <message>
+        <source>«%1» no nombra ningún programa.</source>
+        <translation>«%1» no anomena cap programa.</translation>
+    </message>
+    <message>
+        <source>El sistema no ha podido poner en marcha %1.</source>
+        <translation>El sistema no ha pogut engegar %1.</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>

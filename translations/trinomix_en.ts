@@ -808,6 +808,34 @@ To type a decimal value use the POINT (.)</translation>
         <source>El coeficiente de x² es 0: no es una ecuación de segundo grado.</source>
         <translation>The coefficient of x² is 0: this is not a quadratic equation.</translation>
     </message>
+    <message>
+        <source>No se ha podido abrir ningún navegador web.<byte value="xd"/>
+La dirección del proyecto es:<byte value="xd"/>
+%1</source>
+        <translation>No web browser could be opened.<byte value="xd"/>
+The project&apos;s address is:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>%1 no existe.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 es una carpeta, no un programa.</source>
+        <translation>%1 is a folder, not a program.</translation>
+    </message>
+    <message>
+        <source>%1 no es un programa que se pueda ejecutar.</source>
+        <translation>%1 is not a program that can be run.</translation>
+    </message>
+    <message>
+        <source>«%1» no nombra ningún programa.</source>
+        <translation>“%1” does not name any program.</translation>
+    </message>
+    <message>
+        <source>El sistema no ha podido poner en marcha %1.</source>
+        <translation>The system could not start %1.</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>

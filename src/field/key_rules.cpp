@@ -7,6 +7,7 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace trx {
@@ -21,6 +22,17 @@ bool isDigit(char16_t c)
 bool isSign(char16_t c)
 {
     return c == u'+' || c == u'-';
+}
+
+bool hasExponentMark(std::u16string_view text)
+{
+    return text.find_first_of(u"Ee") != std::u16string_view::npos;
+}
+
+// Either separator: a pasted text may hold the other one.
+bool hasSeparator(std::u16string_view text)
+{
+    return text.find_first_of(u",.") != std::u16string_view::npos;
 }
 
 // The numeric test on a field's text.  A number is ASCII through and
@@ -71,9 +83,12 @@ bool ComprobarTecla(char16_t pending, const FieldView& field, char separator)
             return !isSign(next);
         return previous == u'E' && !isSign(next);
     }
+    const std::u16string_view before(text.data(), start);
     if (pending == static_cast<char16_t>(separator))
-        return text.find(pending) == std::u16string::npos && previous != u'E';
-    return text.find(u'E') == std::u16string::npos && isDigit(previous);
+        return text.find(pending) == std::u16string::npos && !hasExponentMark(before);
+    const auto afterSelection = std::min(text.size(), start + static_cast<std::size_t>(field.selectionLength));
+    return !hasExponentMark(text) && isDigit(previous) &&
+           !hasSeparator(std::u16string_view(text).substr(afterSelection));
 }
 
 KeyOutcome KeyRules::press(char16_t key, const FieldView& field, char separator)

@@ -53,7 +53,8 @@ struct KeyOutcome {
 
 // Whether a sign, the separator or "E" may go in at the caret: a sign at the
 // very start (never right before another sign) or right after the "E"; one
-// separator, not in the exponent; one "E", right after a digit.
+// separator, never after an "E"; one "E", right after a digit and never
+// before a separator.
 bool ComprobarTecla(char16_t pending, const FieldView& field, char separator);
 
 class KeyRules {

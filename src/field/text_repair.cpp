@@ -7,6 +7,16 @@
 
 namespace trx {
 
+namespace {
+
+bool separatorInExponent(std::string_view text)
+{
+    const auto mark = text.find_first_of("Ee");
+    return mark != std::string_view::npos && text.find_first_of(",.", mark) != std::string_view::npos;
+}
+
+}  // namespace
+
 Repair decideRepair(const FieldChange& change, char separator, const std::function<std::string()>& clipboardText)
 {
     if (change.activeText) {
@@ -15,6 +25,10 @@ Repair decideRepair(const FieldChange& change, char separator, const std::functi
         if (separators >= 2)
             return Repair::SecondSeparator;
     }
+    // No key puts a separator after the exponent mark, nor can a number
+    // in the making hold one there: whatever its road in, it goes.
+    if (change.enabled && separatorInExponent(change.text))
+        return Repair::NotANumber;
     // A number in the making ("-", "5E-") must survive while it is typed.
     if (change.typing || !change.enabled || change.text.empty() || isNumeric(change.text, separator))
         return Repair::None;

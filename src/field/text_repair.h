@@ -25,7 +25,8 @@ struct FieldChange {
     bool typing = false;                         // KeyRules::typing()
 };
 
-// Both separators count, whatever the locale's is.  The clipboard is read
+// Both separators count, whatever the locale's is, and a separator after the
+// exponent mark is always undone.  The clipboard is read
 // only when the verdict depends on it: a non-numeric text is blamed on a paste
 // only when the clipboard holds text that is no number either.
 Repair decideRepair(const FieldChange& change, char separator, const std::function<std::string()>& clipboardText);

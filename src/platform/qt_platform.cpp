@@ -112,6 +112,10 @@ LaunchOutcome QtPlatform::launch(const QString& commandText)
             return LaunchOutcome::PathNotFound;
         if (!file.exists())
             return LaunchOutcome::FileNotFound;
+        if (file.isDir())
+            return LaunchOutcome::Folder;
+        if (!file.isExecutable())
+            return LaunchOutcome::NotExecutable;
     }
     return QProcess::startDetached(program, arguments) ? LaunchOutcome::Started : LaunchOutcome::OtherFailure;
 }
@@ -128,9 +132,17 @@ void QtPlatform::aboutBox(QWidget* owner, const QString& programName, const QStr
     box.exec();
 }
 
-void QtPlatform::openAddress(const QString& address)
+bool QtPlatform::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
+void QtPlatform::selectableMessageBox(QWidget* owner, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Critical, title, shown(text), QMessageBox::NoButton, owner);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("QtPlatform", "Aceptar"), QMessageBox::AcceptRole));
+    box.exec();
 }
 
 LockStates QtPlatform::lockStates()

@@ -19,7 +19,8 @@ public:
     QString defaultCalculator() override;
     LaunchOutcome launch(const QString& commandText) override;
     void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
+    void selectableMessageBox(QWidget* owner, const QString& text, const QString& title) override;
     LockStates lockStates() override;
 
 private:

@@ -7,6 +7,7 @@
 // and see what a user would have seen.
 
 #include "settings/settings_store.h"
+#include "window_rules/calculator_retry.h"
 
 #include <QString>
 
@@ -17,14 +18,7 @@ class QMimeData;
 class QPagedPaintDevice;
 class QWidget;
 
-// How starting another program ended.
-enum class LaunchOutcome {
-    Started,
-    FileNotFound,  // the program file does not exist
-    PathNotFound,  // a folder on the program's path does not exist
-    TypeMismatch,  // the command text is empty or cannot be split into a program
-    OtherFailure,  // anything else (no permission, not executable...)
-};
+using LaunchOutcome = trx::LaunchOutcome;
 
 // The Caps Lock and Num Lock keys, which Qt does not report.
 struct LockStates {
@@ -40,6 +34,8 @@ public:
 
     // A modal box with one "Aceptar" button.
     virtual void messageBox(QWidget* owner, const QString& text, const QString& title, Icon icon) = 0;
+    // A Critical box whose text the user can select and copy.
+    virtual void selectableMessageBox(QWidget* owner, const QString& text, const QString& title) = 0;
     // A modal box with "Sí" (default) and "No"; true for "Sí".
     virtual bool askYesNo(QWidget* owner, const QString& text, const QString& title) = 0;
     // A modal input box; the empty text when the user cancels.
@@ -64,7 +60,8 @@ public:
     // quotes group words) without waiting for it.
     virtual LaunchOutcome launch(const QString& commandText) = 0;
     virtual void aboutBox(QWidget* owner, const QString& programName, const QString& text, const QIcon& icon) = 0;
-    virtual void openAddress(const QString& address) = 0;
+    // Opens the address in the web browser; false when none would open it.
+    virtual bool openAddress(const QString& address) = 0;
     // Both off where the desktop does not tell them.
     virtual LockStates lockStates() = 0;
 };

@@ -118,7 +118,7 @@ private:
     QPoint besideThisWindow(const QSize& size) const;
     void rememberDesarrollo(trx::StoredSettings& settings) const;
 
-    bool askCalculatorPath();  // where the calculator is, when it cannot be found
+    std::string askCalculatorPath(const char* reason, const std::string& command);
 
     // Start-up and shutdown.
     void Form_Load();

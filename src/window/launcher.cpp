@@ -5,6 +5,7 @@
 #include "settings/settings_table.h"
 #include "window/form1.h"
 #include "services/platform.h"
+#include "window_rules/calculator_retry.h"
 
 namespace {
 
@@ -13,45 +14,31 @@ const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podid
 }  // namespace
 
 // Starts the stored calculator or the desktop's, looked up only now; while
-// it cannot be found, asks for another and remembers the answer.
+// it will not start, says why, asks for another and remembers the answer.
 void Form1::mnuCalcu_Click()
 {
-    for (;;) {
-        switch (platform_->launch(RutaCalculadora.isEmpty() ? platform_->defaultCalculator() : RutaCalculadora)) {
-        case LaunchOutcome::Started:
-        case LaunchOutcome::OtherFailure:
-            return;
-        case LaunchOutcome::TypeMismatch:
-            MostrarError(tr(kCalculatorFailed));
-            return;
-        case LaunchOutcome::FileNotFound:
-        case LaunchOutcome::PathNotFound:
-            break;
-        }
-        if (!askCalculatorPath())
-            return;
-    }
+    const trx::CalculatorRetry retry({
+        [this](const std::string& command) { return platform_->launch(QString::fromStdString(command)); },
+        [this](const char* reason, const std::string& command) { return askCalculatorPath(reason, command); },
+        [this](const std::string& command) {
+            RutaCalculadora = QString::fromStdString(command);
+            trx::StoredSettings path;
+            path.calculator = command;
+            saveSettings(path, trx::SettingsWriter::CalculatorCommand);
+        },
+    });
+    if (!retry.run((RutaCalculadora.isEmpty() ? platform_->defaultCalculator() : RutaCalculadora).toStdString()))
+        MostrarError(tr(kCalculatorFailed));
 }
 
-// Asks where the calculator is, proposing the default one, and remembers the
-// answer; an empty answer gives up.
-bool Form1::askCalculatorPath()
+// Asks where the calculator is, saying why `command` failed and proposing
+// the default one; the empty text when the user cancels.
+std::string Form1::askCalculatorPath(const char* reason, const std::string& command)
 {
-    const QString answer =
-        platform_->inputBox(this, tr(kCalculatorFailed) + tr("\r\nEscriba la dirección de la calculadora"), tr("Error"),
-                            platform_->defaultCalculator());
-    if (answer.isEmpty()) {
-        MostrarError(tr(kCalculatorFailed));
-        return false;
-    }
-    // Quoted, so a path with blanks stays one program; an answer the user
-    // quoted already is kept as typed.
-    const bool quoted = answer.size() >= 2 && answer.startsWith(QLatin1Char('"')) && answer.endsWith(QLatin1Char('"'));
-    RutaCalculadora = quoted ? answer : QLatin1Char('"') + answer + QLatin1Char('"');
-    trx::StoredSettings path;
-    path.calculator = RutaCalculadora.toStdString();
-    saveSettings(path, trx::SettingsWriter::CalculatorCommand);
-    return true;
+    const QString prompt = tr(kCalculatorFailed) + QStringLiteral("\r\n") +
+                           tr(reason).arg(QString::fromStdString(command)) +
+                           tr("\r\nEscriba la dirección de la calculadora");
+    return platform_->inputBox(this, prompt, tr("Error"), platform_->defaultCalculator()).toStdString();
 }
 
 void Form1::mnuAcerca_Click()
@@ -68,5 +55,10 @@ void Form1::mnuAcerca_Click()
 
 void Form1::Label1_Click()
 {
-    platform_->openAddress(kProjectAddress);
+    if (!platform_->openAddress(kProjectAddress))
+        platform_->selectableMessageBox(
+            this,
+            tr("No se ha podido abrir ningún navegador web.\r\nLa dirección del proyecto es:\r\n%1")
+                .arg(kProjectAddress),
+            tr("Error"));
 }

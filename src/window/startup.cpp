@@ -6,6 +6,7 @@
 #include "settings/settings_table.h"
 #include "window/form1.h"
 #include "services/platform.h"
+#include "window_rules/placement_check.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -13,8 +14,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -70,17 +73,22 @@ void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
 }
 
 // The stored top-left corner; by default the window is centred.  A corner
-// that would leave the window outside every screen (a monitor since removed,
-// a damaged store) counts as missing.
+// that would leave the title bar out of the user's reach (a monitor since
+// removed, a damaged store) counts as missing.
 void Form1::restorePosition(const trx::StoredSettings& stored)
 {
     const QPoint centre = centredPosition();
     const QPoint corner(stored.left ? px(*stored.left) : centre.x(), stored.top ? px(*stored.top) : centre.y());
 
-    const QRect window(corner, frameGeometry().size());
-    const auto screens = QGuiApplication::screens();
-    const bool reachable = std::any_of(screens.begin(), screens.end(),
-                                       [&window](const QScreen* s) { return s->geometry().intersects(window); });
+    const auto pixels = [](const QRect& r) { return trx::PixelRect{r.x(), r.y(), r.width(), r.height()}; };
+    std::vector<trx::PixelRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(pixels(screen->availableGeometry()));
+    // Before the window is first shown its frame is unknown: the style's
+    // title bar height stands in for the window manager's.
+    const int titleBar =
+        std::max(geometry().top() - frameGeometry().top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const bool reachable = trx::titleBarReachable(pixels(QRect(corner, frameGeometry().size())), titleBar, screens);
     move(reachable ? corner : centre);
 }
 

@@ -156,6 +156,7 @@ QString Session::play(const QString& steps)
 {
     QString records;
     QString lastSet;  // the clipboard as the last "@clip" left it
+    QString lastBox;  // the window the last "@box" found
     QStringList pending;
     const auto flush = [this, &pending] {
         if (!pending.isEmpty())
@@ -174,7 +175,7 @@ QString Session::play(const QString& steps)
         else if (step.startsWith(QLatin1String("@rclick:")))
             click(argument, 3);
         else if (step.startsWith(QLatin1String("@box:")))
-            EXPECT_TRUE(waitForActive(argument)) << "no box " << argument.toStdString();
+            EXPECT_TRUE(waitForNewBox(argument, lastBox)) << "no box " << argument.toStdString();
         else if (step == QLatin1String("@ended"))
             EXPECT_TRUE(waitFor([this] { return !ending().isEmpty(); })) << "still running";
         else if (step.startsWith(QLatin1String("@drop:")))
@@ -267,6 +268,19 @@ QString Session::activeTitle() const
 bool Session::waitForActive(const QString& title)
 {
     return waitFor([this, &title] { return activeTitle().startsWith(title); });
+}
+
+// A box that follows one of the same title ("Error" after "Error") is only
+// found once the first has closed.
+bool Session::waitForNewBox(const QString& title, QString& lastBox)
+{
+    return waitFor([&] {
+        const QString active = run(QStringLiteral("xdotool getactivewindow"));
+        if (active == lastBox || !run(QStringLiteral("xdotool getwindowname ") + active).startsWith(title))
+            return false;
+        lastBox = active;
+        return true;
+    });
 }
 
 void Session::setClipboard(const QString& text)

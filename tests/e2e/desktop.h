@@ -40,11 +40,11 @@ public:
 
     // Steps in a small language: keysyms ("1 comma ctrl+c") are typed in order; "@click:Name" and
     // "@rclick:Name" press a mouse button on a control; "@box:Title" waits until a box whose title
-    // begins so has the keyboard; "@activate:Title" brings the program's window whose title begins so
-    // to the front; "@clip:Text" puts Text on the clipboard; "@got" waits until the program has put
-    // something else there and records it; "@copy" is Ctrl+C and "@got"; "@ended" waits until the
-    // program has ended; "@drop:Text" drags Text onto the first field from a window that takes the
-    // keyboard.  Returns the records, each followed by " ; ".
+    // begins so has the keyboard, another than the last "@box" found; "@activate:Title" brings the
+    // program's window whose title begins so to the front; "@clip:Text" puts Text on the clipboard;
+    // "@got" waits until the program has put something else there and records it; "@copy" is Ctrl+C
+    // and "@got"; "@ended" waits until the program has ended; "@drop:Text" drags Text onto the first
+    // field from a window that takes the keyboard.  Returns the records, each followed by " ; ".
     QString play(const QString& steps);
     void keys(const QString& keysyms);
     void activate(const QString& title);  // the title's beginning
@@ -72,7 +72,8 @@ public:
 private:
     QString window() const;
     QRect clientArea() const;
-    QRect placeOf(const QString& control) const;  // on the screen
+    QRect placeOf(const QString& control) const;                 // on the screen
+    bool waitForNewBox(const QString& title, QString& lastBox);  // another window than lastBox
 
     QTemporaryDir config_;
     QProcess program_;

@@ -16,6 +16,7 @@ struct Case {
     const char* expected;          // the records of the steps, then "a|b|c|d" as stored by Salir
     const char* environment = "";  // variables, separated by blanks
     const char* exitTitle = "Salir";
+    const char* stored = "";  // the settings file the program starts with
 };
 
 const Case kCases[] = {
@@ -26,6 +27,8 @@ const Case kCases[] = {
     {"Exponent", "3 e minus 7", "3E-7|1|0|0"},
     {"ExponentAlone", "e plus 2", "1E+2|1|0|0"},
     {"LetterRefused", "7 a", "7|1|0|0"},
+    {"SeparatorAfterTheExponentRefused", "1 e plus comma @box:Error Return", "1E+|1|0|0"},
+    {"SeparatorInsideTheExponentRefused", "1 e plus 2 Left comma @box:Error Return", "1E+2|1|0|0"},
     // Editing keys.
     {"DeleteAfterHome", "1 2 3 4 Home Right Delete", "134|1|0|0"},
     {"Backspace", "1 2 3 BackSpace", "12|1|0|0"},
@@ -91,6 +94,13 @@ const Case kCases[] = {
     {"KeysRightAfterOnTop", "F8 5 F8 6", "56|1|0|0"},
     {"ExitAfterOnTopAndErrors",
      "F8 5 minus @box:Error Return alt+q F8 F12 2 shift+F3 @box:Atención Escape @box:Error Return", "52|1|0|0"},
+    // A calculator that will not start is named, and asked for again, every time.
+    {"CalculatorThatDoesNotRun",
+     "F6 @box:Error ctrl+a slash t m p Return @box:Error Escape @box:Error Return "
+     "F6 @box:Error Escape @box:Error Return 5",
+     "5|1|0|0", "", "Salir", "[Valors]\nadreca=/etc/passwd\n"},
+    // Without a web browser the project's address is shown instead.
+    {"NoWebBrowser", "F1 @box:Error Return 5", "5|1|0|0", "PATH=/nonexistent BROWSER= DEFAULT_BROWSER="},
     // The language follows the desktop's when translated, Spanish otherwise:
     // the Help menu by its own access key, and the title of the box it opens.
     {"EnglishDesktop", "alt+h a @box:About Return 6", "6|1|0|0", "LANGUAGE=en LANG=en_US.UTF-8 LC_ALL=", "Quit"},
@@ -106,7 +116,8 @@ class FirstMinute : public ::testing::TestWithParam<Case> { };
 TEST_P(FirstMinute, KeysInTextOut)
 {
     const Case& c = GetParam();
-    Session session(QString::fromUtf8(c.environment).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    Session session(QString::fromUtf8(c.environment).split(QLatin1Char(' '), Qt::SkipEmptyParts),
+                    QString::fromUtf8(c.stored));
     const QString records = session.play(QString::fromUtf8(c.steps));
     EXPECT_EQ((records + session.quit(QString::fromUtf8(c.exitTitle))).toStdString(), c.expected);
 }
@@ -142,6 +153,7 @@ const PlacementCase kPlacements[] = {
     {"NothingStored", "", {-1, -1}},
     {"StoredOnTheScreen", "[Valors]\nlft=1500\ntp=1500\n", {100, 100}},
     {"StoredOffEveryScreen", "[Valors]\nlft=-900000\ntp=4000000\n", {-1, -1}},
+    {"TitleBarOffTheScreen", "[Valors]\nlft=-3000\ntp=-3000\n", {-1, -1}},
 };
 
 class Placement : public ::testing::TestWithParam<PlacementCase> { };

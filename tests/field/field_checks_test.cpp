@@ -31,6 +31,8 @@ TEST(TextRepair, UndoesOnlyWhatAPasteOrASecondSeparatorBroke)
         {"NumericClipboard", "-", true, "-", false, "12", Repair::None},
         {"EmptyField", "", true, "", false, nullptr, Repair::None},
         {"DisabledField", "x", false, "x", false, nullptr, Repair::None},
+        {"SeparatorPastedIntoExponentWhileTyping", "-1E+,5", true, "-1E+,5", true, nullptr, Repair::NotANumber},
+        {"NumberPastedIntoExponent", "1E+52,", true, "1E+52,", false, nullptr, Repair::NotANumber},
     };
     for (const RepairCase& c : cases) {
         SCOPED_TRACE(c.name);

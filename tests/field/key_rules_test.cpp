@@ -21,7 +21,7 @@ std::string describe(const KeyOutcome& outcome, char16_t typed)
     return words + (outcome.key == typed ? "pass" : outcome.key == 0 ? "cancel" : "insert:" + ascii({&outcome.key, 1}));
 }
 
-enum class Caret { AtEnd, AtStart, AllSelected };
+enum class Caret { AtEnd, AtStart, AllSelected, AfterFirst, BeforeLast };
 
 struct KeyCase {
     char separator;
@@ -49,10 +49,18 @@ TEST(KeyRules, AdmitOnlyNumbersInTheMaking)
         {',', u"12", Caret::AllSelected, u',', "write:0, cancel", false},
         {'.', u"", Caret::AtEnd, u',', "write:0. cancel", true},
         {',', u"5E", Caret::AtEnd, u',', "refuse:, beep beep cancel", false},
+        {',', u"1E+", Caret::AtEnd, u',', "refuse:, beep beep cancel", false},
+        {',', u"1E-", Caret::AtEnd, u'.', "refuse:, beep beep cancel", false},
+        {',', u"1E+2", Caret::AtEnd, u',', "refuse:, cancel", false},
+        {',', u"1E+2", Caret::BeforeLast, u',', "refuse:, cancel", false},
+        {'.', u"1e+2", Caret::BeforeLast, u'.', "refuse:. cancel", false},
+        {',', u"1E+2", Caret::AfterFirst, u',', "pass", true},
         // One "E", right after a digit; "e" comes back as "E".
         {',', u"5", Caret::AtEnd, u'E', "pass", true},
         {',', u"25", Caret::AtStart, u'E', "refuse:E cancel", false},
         {',', u"5E+3", Caret::AtEnd, u'E', "refuse:E cancel", false},
+        {',', u"12,5", Caret::AfterFirst, u'E', "refuse:E cancel", false},
+        {',', u"12,5", Caret::AllSelected, u'E', "write:1E cancel", true},
         {',', u"25", Caret::AllSelected, u'E', "write:1E cancel", true},
         {',', u"5", Caret::AtEnd, u'e', "send:E cancel", true},
         // Digits: not before a sign, not straight after the "E".
@@ -71,7 +79,11 @@ TEST(KeyRules, AdmitOnlyNumbersInTheMaking)
     };
     for (const KeyCase& c : cases) {
         const int length = static_cast<int>(c.text.size());
-        const FieldView field{c.text, c.caret == Caret::AtEnd ? length : 0, c.caret == Caret::AllSelected ? length : 0};
+        const int caret = c.caret == Caret::AtEnd        ? length
+                          : c.caret == Caret::AfterFirst ? 1
+                          : c.caret == Caret::BeforeLast ? length - 1
+                                                         : 0;
+        const FieldView field{c.text, caret, c.caret == Caret::AllSelected ? length : 0};
         KeyRules rules;
         EXPECT_EQ(describe(rules.press(c.key, field, c.separator), c.key), c.outcome)
             << std::string(c.text.begin(), c.text.end()) << " + " << static_cast<char>(c.key);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculator launcher's dialogue.
+// What the calculator launcher and the project's link show.
 
 #include "window_harness.h"
 
@@ -7,50 +7,48 @@ namespace {
 
 const QString kFailed = QStringLiteral("No se ha podido ejecutar la calculadora");
 
-// Launch outcomes in turn (F file missing, P folder missing, T unusable,
-// O refused, S started), the answers given to the prompts, and what follows.
-struct CalculatorCase {
-    const char* outcomes;
-    std::vector<const char*> answers;
-    std::vector<const char*> launches;  // after the stored one
-    bool failureShown;
-    const char* stored;  // "adreca" afterwards, empty when never written
-};
-
-const CalculatorCase kCalculatorCases[] = {
-    {"S", {}, {}, false, ""},
-    {"F", {}, {}, true, ""},
-    {"PS", {"/opt/calc"}, {"\"/opt/calc\""}, false, "\"/opt/calc\""},
-    {"FFPS", {"/a", "/b", "/c"}, {"\"/a\"", "\"/b\"", "\"/c\""}, false, "\"/c\""},
-    {"FS", {"\"/my calc\""}, {"\"/my calc\""}, false, "\"/my calc\""},  // quoted already: kept as typed
-    {"T", {}, {}, true, ""},
-    {"O", {}, {}, false, ""},
-};
-
-class CalculatorLauncher : public ::testing::TestWithParam<CalculatorCase> { };
-
-TEST_P(CalculatorLauncher, AsksUntilItStartsOrTheUserGivesUp)
+// The retry itself is trx::CalculatorRetry's; here, what the window makes
+// of it: the reason in the question, the answer kept, a cancel that gives up
+// only this time.
+TEST(CalculatorLauncher, SaysWhyAsksAgainAndTriesAgainAtTheNextAttempt)
 {
-    const CalculatorCase& c = GetParam();
     WindowHarness window;
-    using L = LaunchOutcome;
-    const L byLetter[] = {L::FileNotFound, L::PathNotFound, L::TypeMismatch, L::OtherFailure, L::Started};
-    for (const char letter : QByteArray(c.outcomes))
-        window.platform.launchOutcomes.push_back(byLetter[QByteArray("FPTOS").indexOf(letter)]);
-    window.platform.inputAnswers.assign(c.answers.begin(), c.answers.end());
-    window.action(QStringLiteral("mnuCalcu1"))->trigger();
+    window.platform.launchOutcomes = {LaunchOutcome::NotExecutable, LaunchOutcome::FileNotFound,
+                                      LaunchOutcome::FileNotFound};
+    window.platform.inputAnswers = {QStringLiteral("/etc/passwd")};
+    QAction* calculator = window.action(QStringLiteral("mnuCalcu1"));
+    calculator->trigger();
+    calculator->trigger();
 
-    std::vector<QString> launches{QStringLiteral("/usr/bin/gnome-calculator")};
-    launches.insert(launches.end(), c.launches.begin(), c.launches.end());
+    const QString ask = QStringLiteral("\r\nEscriba la dirección de la calculadora");
+    ASSERT_EQ(window.platform.prompts.size(), 3u);
+    EXPECT_EQ(window.platform.prompts[0].prompt,
+              kFailed + "\r\n/usr/bin/gnome-calculator no es un programa que se pueda ejecutar." + ask);
+    for (const int again : {1, 2})
+        EXPECT_EQ(window.platform.prompts[again].prompt, kFailed + "\r\n\"/etc/passwd\" no existe." + ask);
+    const std::vector<QString> launches{"/usr/bin/gnome-calculator", "\"/etc/passwd\"", "\"/etc/passwd\""};
     EXPECT_EQ(window.platform.launches, launches);
-    const QByteArray outcomes(c.outcomes);
-    EXPECT_EQ(qsizetype(window.platform.prompts.size()), outcomes.count('F') + outcomes.count('P'));
-    for (const auto& prompt : window.platform.prompts)
-        EXPECT_EQ(prompt.prompt, kFailed + QStringLiteral("\r\nEscriba la dirección de la calculadora"));
-    EXPECT_EQ(window.platform.messageTexts(), c.failureShown ? QStringList{kFailed} : QStringList{});
-    EXPECT_EQ(window.platform.memoryStore.read("adreca").value_or(""), c.stored);
+    EXPECT_EQ(window.platform.messageTexts(), QStringList({kFailed, kFailed}));
+    EXPECT_EQ(window.platform.memoryStore.read("adreca").value_or(""), "\"/etc/passwd\"");
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, CalculatorLauncher, ::testing::ValuesIn(kCalculatorCases));
+TEST(ProjectLink, WithoutABrowserShowsTheAddressToCopy)
+{
+    for (const bool browserOpens : {true, false}) {
+        WindowHarness window;
+        window.platform.browserOpens = browserOpens;
+        QTest::mouseClick(window.label(QStringLiteral("Label1")), Qt::LeftButton);
+        QTest::keyClick(&window.form, Qt::Key_F1);
+
+        EXPECT_EQ(window.platform.openedAddresses.size(), 2u);
+        const QString address = window.platform.openedAddresses.front();
+        EXPECT_EQ(window.platform.messages.size(), browserOpens ? 0u : 2u);
+        for (const auto& message : window.platform.messages) {
+            EXPECT_EQ(message.text,
+                      "No se ha podido abrir ningún navegador web.\r\nLa dirección del proyecto es:\r\n" + address);
+            EXPECT_TRUE(message.selectable);
+        }
+    }
+}
 
 }  // namespace

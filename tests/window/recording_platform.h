@@ -20,6 +20,7 @@ public:
         QString text;
         QString title;
         Icon icon;
+        bool selectable = false;  // the user can select and copy the text
     };
     struct Prompt {
         QString prompt;
@@ -37,6 +38,7 @@ public:
     std::vector<QString> launches;
     std::deque<LaunchOutcome> launchOutcomes;  // missing outcomes count as Started
     std::vector<QString> openedAddresses;
+    bool browserOpens = true;
     std::vector<QString> aboutTexts;
     int beeps = 0;
     trx::MemoryStore memoryStore;
@@ -50,6 +52,10 @@ public:
     void messageBox(QWidget*, const QString& text, const QString& title, Icon icon) override
     {
         messages.push_back({text, title, icon});
+    }
+    void selectableMessageBox(QWidget*, const QString& text, const QString& title) override
+    {
+        messages.push_back({text, title, Icon::Critical, true});
     }
     bool askYesNo(QWidget*, const QString& text, const QString& title) override
     {
@@ -87,7 +93,11 @@ public:
     {
         aboutTexts.push_back(programName + QLatin1Char('\n') + text);
     }
-    void openAddress(const QString& address) override { openedAddresses.push_back(address); }
+    bool openAddress(const QString& address) override
+    {
+        openedAddresses.push_back(address);
+        return browserOpens;
+    }
 
     QStringList messageTexts() const
     {
