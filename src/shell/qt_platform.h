@@ -3,7 +3,7 @@
 // The real platform services, on Qt.
 
 #include "shell/platform.h"
-#include "shell/qt_settings_store.h"
+#include "shell/settings_file.h"
 
 #include <QStringList>
 
@@ -20,7 +20,7 @@ public:
     void openAddress(const QString& address) override;
 
 private:
-    QtSettingsStore store_;
+    SettingsFile store_;
 };
 
 // Qt's own texts (the text boxes' context menu, standard buttons) in
