@@ -293,6 +293,14 @@ std::string IniDocument::lineOf(const Key& key) const
 
 std::string IniDocument::text() const
 {
+    std::string out;
+    out.reserve(text_.size() + 64);
+    writeTo([&out](std::string_view piece) { out += piece; });
+    return out;
+}
+
+void IniDocument::writeTo(const std::function<void(std::string_view)>& out) const
+{
     struct Edit {
         Line replaced;
         std::string by;
@@ -309,25 +317,24 @@ std::string IniDocument::text() const
             newLines += lineOf(key);
     }
     const bool endsLine = text_.empty() || text_.back() == '\n';
-    if (ownSectionEnd_ && !newLines.empty())
-        edits.push_back({{*ownSectionEnd_, *ownSectionEnd_},
-                         (endsLine || *ownSectionEnd_ < text_.size() ? "" : lineBreak_) + newLines});
+    if (ownSectionEnd_ && !newLines.empty()) {
+        const bool breakFirst = !endsLine && *ownSectionEnd_ == text_.size();
+        edits.push_back({{*ownSectionEnd_, *ownSectionEnd_}, (breakFirst ? lineBreak_ : "") + newLines});
+    }
     std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
         return std::tie(a.replaced.begin, a.replaced.end) < std::tie(b.replaced.begin, b.replaced.end);
     });
-    std::string out;
-    out.reserve(text_.size() + newLines.size() + 64);
+    const std::string_view whole = text_;
     std::size_t copied = 0;
     for (const Edit& edit : edits) {
-        out.append(text_, copied, edit.replaced.begin - copied);
-        out += edit.by;
+        out(whole.substr(copied, edit.replaced.begin - copied));
+        out(edit.by);
         copied = edit.replaced.end;
     }
-    out.append(text_, copied);
+    out(whole.substr(copied));
     if (!ownSectionEnd_ && !newLines.empty())
-        out += (endsLine ? "" : lineBreak_) + (text_.empty() ? "" : lineBreak_) + '[' + section_ + ']' + lineBreak_ +
-               newLines;
-    return out;
+        out((endsLine ? "" : lineBreak_) + (text_.empty() ? "" : lineBreak_) + '[' + section_ + ']' + lineBreak_ +
+            newLines);
 }
 
 }  // namespace trx

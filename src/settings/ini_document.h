@@ -12,6 +12,7 @@
 // "valors/val1"); setting it keeps only the program's spelling.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,8 +32,10 @@ public:
     // is added at the end of the text when missing.  The other spellings'
     // lines go.
     void set(std::string_view key, std::string_view value);
-    // The text with the keys set.
+    // The text with the keys set, whole or handed in pieces to `out` (which
+    // spares a copy of a large file).
     std::string text() const;
+    void writeTo(const std::function<void(std::string_view)>& out) const;
 
 private:
     struct Line {

@@ -3,8 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+
+#include <tuple>
 
 namespace {
 
@@ -43,15 +46,32 @@ std::optional<std::string> wholeFile(const QString& path)
     return text;
 }
 
-bool replaceFile(const QString& path, const std::string& text)
+bool replaceFile(const QString& path, const trx::IniDocument& document)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-           file.commit();
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool written = true;
+    document.writeTo([&](std::string_view piece) {
+        const auto size = static_cast<qint64>(piece.size());
+        written = written && file.write(piece.data(), size) == size;
+    });
+    return written && file.commit();
 }
 
 }  // namespace
+
+SettingsFile::FileStamp SettingsFile::FileStamp::of(const QString& path)
+{
+    const QFileInfo file(path);
+    return {file.exists(), file.size(), file.lastModified(), file.metadataChangeTime()};
+}
+
+bool SettingsFile::FileStamp::operator==(const FileStamp& other) const
+{
+    return std::tie(exists, size, modified, changed) ==
+           std::tie(other.exists, other.size, other.modified, other.changed);
+}
 
 SettingsFile::SettingsFile() : path_(configFolder() + QStringLiteral("/Trx/Trx.ini"))
 {
@@ -61,8 +81,14 @@ SettingsFile::SettingsFile() : path_(configFolder() + QStringLiteral("/Trx/Trx.i
 // next write fails rather than replace what it could not read.
 const trx::IniDocument& SettingsFile::document() const
 {
-    if (!document_)
-        document_.emplace(wholeFile(path_).value_or(std::string()), kSection);
+    if (!document_) {
+        // Before the read: a change in between makes the next write read again.
+        readStamp_ = FileStamp::of(path_);
+        std::optional<std::string> text = wholeFile(path_);
+        if (!text)
+            readStamp_.reset();
+        document_.emplace(std::move(text).value_or(std::string()), kSection);
+    }
     return *document_;
 }
 
@@ -71,6 +97,8 @@ std::optional<std::string> SettingsFile::read(std::string_view key) const
     return document().value(key);
 }
 
+// Under the lock the file is read again when it changed since this store
+// read or wrote it: another instance may have written it in between.
 bool SettingsFile::write(const trx::SettingValues& values)
 {
     if (!QDir().mkpath(QFileInfo(path_).path()))
@@ -78,15 +106,18 @@ bool SettingsFile::write(const trx::SettingValues& values)
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs))
         return false;
-    std::optional<std::string> text = wholeFile(path_);
-    if (!text)
+    if (document_ && !(readStamp_ && *readStamp_ == FileStamp::of(path_)))
+        document_.reset();
+    document();
+    if (!readStamp_)
         return false;
-    trx::IniDocument updated(std::move(*text), kSection);
     for (const auto& [key, value] : values)
-        updated.set(key, value);
-    if (!replaceFile(path_, updated.text()))
+        document_->set(key, value);
+    if (!replaceFile(path_, *document_)) {
+        document_.reset();  // the values set are not the file's: read it again
         return false;
-    document_ = std::move(updated);
+    }
+    readStamp_ = FileStamp::of(path_);
     return true;
 }
 

@@ -4,13 +4,14 @@
 // the user's configuration folder, where QSettings kept it before.
 //
 // The file is read whole once, at the first read; writing locks it (waiting
-// two seconds at most), reads it again in case another instance wrote it,
-// and replaces it whole through a temporary file, so that a failed write
-// leaves the old file as it was.
+// two seconds at most), reads it again when another instance changed it in
+// the meantime, and replaces it whole through a temporary file, so that a
+// failed write leaves the old file as it was.
 
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -25,8 +26,19 @@ public:
     std::string location() const override;
 
 private:
+    // What tells whether the file changed since it was read or written.
+    struct FileStamp {
+        bool exists;
+        qint64 size;
+        QDateTime modified;
+        QDateTime changed;  // a rename over the file changes it
+        static FileStamp of(const QString& path);
+        bool operator==(const FileStamp& other) const;
+    };
+
     const trx::IniDocument& document() const;
 
     QString path_;
     mutable std::optional<trx::IniDocument> document_;
+    mutable std::optional<FileStamp> readStamp_;  // nothing when unreadable
 };

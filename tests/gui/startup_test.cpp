@@ -68,6 +68,20 @@ TEST(Startup, SameValuesAsQSettings)
     }
 }
 
+// Another instance's Salir in between is kept: each write reads the file
+// again when it changed.
+TEST(Startup, WritesOfTwoInstancesAddUp)
+{
+    TemporaryStore store;
+    SettingsFile first;
+    SettingsFile second;
+    EXPECT_EQ(first.read("val1"), std::nullopt);
+    ASSERT_TRUE(second.write({{"val2", "5"}}));
+    ASSERT_TRUE(first.write({{"val1", "4"}}));
+    EXPECT_EQ(SettingsFile().read("val2"), "5");
+    EXPECT_EQ(second.read("val2"), "5");
+}
+
 // Under a locale that writes "1.5", a stored "1.5" is a number from the
 // first change handling on, whatever the clipboard holds.
 TEST(Startup, PointSeparatorLocale)
