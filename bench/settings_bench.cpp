@@ -7,6 +7,7 @@
 #include "settings/settings_table.h"
 #include "shell/settings_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -86,20 +87,29 @@ void replaceFileOnce(benchmark::State& state)
 }
 BENCHMARK(replaceFileOnce)->Unit(benchmark::kMillisecond);
 
-// A first field that changes at each Salir, as typed.
-void storeOnExit(benchmark::State& state)
+// A first field that changes at each Salir, as typed; with `changedBetween`
+// the file was written by someone else since, so Salir reads it again.
+void storeOnExit(benchmark::State& state, bool changedBetween)
 {
     hugeSettings();
     SettingsFile store;
     trx::StoredSettings values = trx::loadSettings(store, ',');
     int typed = 0;
     for (auto _ : state) {
+        if (changedBetween) {
+            state.PauseTiming();
+            QFile file(hugeFile());
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(QDateTime::currentDateTime().addSecs(typed), QFileDevice::FileModificationTime);
+            state.ResumeTiming();
+        }
         values.coefficients[0] = std::to_string(++typed % 10);
         if (!trx::storeSettings(store, values, trx::SettingsWriter::ExitCommand))
             state.SkipWithError("the settings could not be stored");
     }
 }
-BENCHMARK(storeOnExit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(storeOnExit, unchanged, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(storeOnExit, changed_by_another, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
