@@ -20,7 +20,7 @@ constexpr int kLockWaitMs = 2000;
 QString configFolder()
 {
 #ifdef Q_OS_WIN
-    return qEnvironmentVariable("APPDATA");
+    return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
 #else
     const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (xdg.isEmpty())
