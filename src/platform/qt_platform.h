@@ -3,7 +3,7 @@
 // The real platform services, on Qt.
 
 #include "services/platform.h"
-#include "platform/qt_settings_store.h"
+#include "platform/settings_file.h"
 
 
 class QtPlatform final : public Platform {
@@ -24,5 +24,5 @@ public:
     LockStates lockStates() override;
 
 private:
-    QtSettingsStore store_;
+    SettingsFile store_;
 };

@@ -4,7 +4,7 @@
 //
 // SettingsStore holds text values by key in the program's one section, with
 // key names compared without regard to case.  The window hands in the real
-// store (an INI file, shell/qt_settings_store); MemoryStore keeps the values
+// store (an INI file, platform/settings_file); MemoryStore keeps the values
 // in memory, for tests and for tools that must leave the user's settings
 // alone.  settings_table.h says which keys there are and what they hold.
 

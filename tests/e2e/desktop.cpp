@@ -323,9 +323,14 @@ QString Session::ending()
     return QStringLiteral("ended with status %1").arg(program_.exitCode());
 }
 
+QString Session::settingsFile() const
+{
+    return config_.filePath(QStringLiteral("Trx/Trx.ini"));
+}
+
 QStringList Session::storedFields() const
 {
-    QSettings store(config_.filePath(QStringLiteral("Trx/Trx.ini")), QSettings::IniFormat);
+    QSettings store(settingsFile(), QSettings::IniFormat);
     QStringList values;
     for (const char* key : {"val1", "val2", "val3", "val4"})
         values << store.value(QStringLiteral("Valors/") + QLatin1String(key)).toString();

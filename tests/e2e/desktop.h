@@ -61,6 +61,7 @@ public:
     QString quit(const QString& exitTitle = QStringLiteral("Salir"));
     // What the last Salir stored for the four coefficients.
     QStringList storedFields() const;
+    QString settingsFile() const;  // where the program keeps its settings
     // The program's windows on the screen: the main window, and any box or
     // menu that is open.
     int visibleWindows() const;

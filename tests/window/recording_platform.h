@@ -7,7 +7,6 @@
 
 #include <QIcon>
 #include <QMimeData>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -118,15 +117,29 @@ private:
     }
 
     bool useRealStore_;
-    QtSettingsStore realStore_;
+    SettingsFile realStore_;
 };
 
-// A settings store of its own in a temporary folder, for as long as it lives.
+// A settings folder of its own in a temporary folder, for the stores made
+// while it lives.
 class TemporaryStore {
 public:
-    TemporaryStore() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path()); }
+    TemporaryStore()
+    {
+        for (const char* variable : kVariables) {
+            saved_.push_back(qgetenv(variable));
+            qputenv(variable, folder_.path().toLocal8Bit());
+        }
+    }
+    ~TemporaryStore()
+    {
+        for (std::size_t i = 0; i < std::size(kVariables); ++i)
+            qputenv(kVariables[i], saved_[i]);
+    }
     QString iniPath() const { return folder_.filePath(QStringLiteral("Trx/Trx.ini")); }
 
 private:
+    static constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "APPDATA"};
     QTemporaryDir folder_;
+    std::vector<QByteArray> saved_;
 };

@@ -38,12 +38,48 @@ TEST(Startup, ExitCommandThenStartRoundTrip)
 TEST(Startup, SectionSpelledTwice)
 {
     TemporaryStore store;
-    QSettings ini(store.iniPath(), QSettings::IniFormat);  // seen at once by the program's own
+    QSettings ini(store.iniPath(), QSettings::IniFormat);
     ini.setValue(QStringLiteral("VALORS/val1"), 9);
     ini.setValue(QStringLiteral("VALORS/VAL2"), 0);
     ini.setValue(QStringLiteral("Valors/val1"), 2);
+    ini.sync();
     WindowHarness window(true);
     EXPECT_EQ(window.fieldTexts(), (QStringList{"2", "", "0", "0"}));
+}
+
+// Files written by QSettings before read the same, and the other way round.
+TEST(Startup, SameValuesAsQSettings)
+{
+    const QString values[] = {"2,5E+00",
+                              " a; b=\"c\" ",
+                              "C:\\calc\t\x01"
+                              "1",
+                              "@x",
+                              "ñ€",
+                              ""};
+    for (const QString& value : values) {
+        TemporaryStore store;
+        QSettings(store.iniPath(), QSettings::IniFormat).setValue(QStringLiteral("Valors/adreca"), value);
+        EXPECT_EQ(SettingsFile().read("adreca"), value.toStdString());
+        ASSERT_TRUE(SettingsFile().write({{"Elev", value.toStdString()}}));
+        const QSettings written(store.iniPath(), QSettings::IniFormat);
+        EXPECT_EQ(written.value(QStringLiteral("Valors/Elev")).toString(), value);
+        EXPECT_EQ(written.value(QStringLiteral("Valors/adreca")).toString(), value);
+    }
+}
+
+// Another instance's Salir in between is kept: each write reads the file
+// again when it changed.
+TEST(Startup, WritesOfTwoInstancesAddUp)
+{
+    TemporaryStore store;
+    SettingsFile first;
+    SettingsFile second;
+    EXPECT_EQ(first.read("val1"), std::nullopt);
+    ASSERT_TRUE(second.write({{"val2", "5"}}));
+    ASSERT_TRUE(first.write({{"val1", "4"}}));
+    EXPECT_EQ(SettingsFile().read("val2"), "5");
+    EXPECT_EQ(second.read("val2"), "5");
 }
 
 // Under a locale that writes "1.5", a stored "1.5" is a number from the
