@@ -149,7 +149,7 @@ Solutions bySumAndProduct(const NormalForm& form, StepList& steps)
 
 Solutions byCompletingTheSquare(const NormalForm& form, StepList& steps)
 {
-    const mpq_class b(form.b, form.a), c(form.c, form.a), half = b / 2;
+    const mpq_class b = mpq_class(form.b) / form.a, c = mpq_class(form.c) / form.a, half = b / 2;
     announce(Method::CompletingTheSquare, equals(polynomial(1, b, c), math::number("0")), steps);
     const Node left = polynomial(1, b, 0);
     if (form.c != 0)

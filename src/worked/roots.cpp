@@ -89,8 +89,14 @@ Node Roots::rootNode(const std::string& between) const
         appendBetween(sum, between, scaledOmega(q));
         return row(std::move(sum));
     }
-    if (!hasRoot())
+    if (!hasRoot() && between != "±")
         return rationalNode(between == "−" ? mpq_class(p - q) : mpq_class(p + q));
+    if (!hasRoot()) {
+        if (p != 0)
+            appendTerm(sum, sgn(p), rationalMagnitude(p));
+        appendBetween(sum, between, rationalMagnitude(q));
+        return row(std::move(sum));
+    }
     const mpz_class denominator = commonDenominator(p, q);
     const mpz_class whole = integral(p * denominator);
     const mpz_class factor = integral(q * denominator);
