@@ -3,6 +3,8 @@
 
 #include "worked/method_steps.h"
 
+#include <algorithm>
+
 namespace trx {
 
 namespace {

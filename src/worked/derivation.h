@@ -69,8 +69,9 @@ struct TypedShape {
 std::vector<Method> applicableMethods(const std::array<std::string, 4>& fields, char separator,
                                       const TypedShape* shape = nullptr);
 
-// By the method a teacher would use first.  Nothing when a text is not a
-// number or a = 0.
+// By the method a teacher would use first for the four texts alone (a typed
+// shape needs the form below, with applicableMethods(…).front()).  Nothing
+// when a text is not a number or a = 0.
 std::vector<WorkedStep> deriveSolution(const std::array<std::string, 4>& fields, char separator);
 // By the given method; by the formula when that method does not apply.
 std::vector<WorkedStep> deriveSolution(const std::array<std::string, 4>& fields, char separator, Method method,

@@ -3,6 +3,9 @@
 // the typed product and square, sum and product, completing the square.
 #include "worked/method_steps.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace trx::worked {
 
 namespace {
