@@ -32,17 +32,19 @@ mpq_class zeroOfFactor(int ordinal, const LinearFactor& factor, StepList& steps)
 {
     const mpq_class root = -factor.constant / factor.slope;
     Node equation = equals(linear(factor.slope, factor.constant), math::number("0"));
-    const bool solved = factor.constant != 0 || factor.slope != 1;
+    const bool alreadySolved = factor.constant == 0 && factor.slope == 1;  // x = 0
     steps.add(ordinal == 1 ? QT_TRANSLATE_NOOP("Derivation", "Primer factor igual a cero:")
                            : QT_TRANSLATE_NOOP("Derivation", "Segundo factor igual a cero:"),
-              solved ? row({std::move(equation), op(","), equals(x(), rationalNode(root))}) : std::move(equation));
+              alreadySolved ? std::move(equation)
+                            : row({std::move(equation), op(","), equals(x(), rationalNode(root))}));
     return root;
 }
 
 Node fencedLinear(const LinearFactor& factor)
 {
-    const Node inside = linear(factor.slope, factor.constant);
-    return factor.constant == 0 && factor.slope == 1 ? x() : math::fenced(inside);
+    if (factor.constant == 0 && factor.slope == 1)
+        return x();
+    return math::fenced(linear(factor.slope, factor.constant));
 }
 
 }  // namespace
