@@ -207,6 +207,102 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>No tiene solución</source>
         <translation>No té solució</translation>
     </message>
+    <message>
+        <source>Ecuación incompleta: despejamos x²</source>
+        <translation>Equació incompleta: aïllem x²</translation>
+    </message>
+    <message>
+        <source>Sacamos factor común x</source>
+        <translation>Traiem factor comú x</translation>
+    </message>
+    <message>
+        <source>Un producto es cero si lo es uno de sus factores</source>
+        <translation>Un producte és zero si ho és un dels seus factors</translation>
+    </message>
+    <message>
+        <source>Raíz cuadrada de los dos miembros</source>
+        <translation>Arrel quadrada dels dos membres</translation>
+    </message>
+    <message>
+        <source>Suma y producto de las raíces</source>
+        <translation>Suma i producte de les arrels</translation>
+    </message>
+    <message>
+        <source>Completar el cuadrado</source>
+        <translation>Completar el quadrat</translation>
+    </message>
+    <message>
+        <source>Fórmula general</source>
+        <translation>Fórmula general</translation>
+    </message>
+    <message>
+        <source>Las dos soluciones coinciden:</source>
+        <translation>Les dues solucions coincideixen:</translation>
+    </message>
+    <message>
+        <source>Signo del polinomio en cada intervalo: el de a fuera de las raíces, el contrario entre ellas:</source>
+        <translation>Signe del polinomi a cada interval: el de a fora de les arrels, el contrari entre elles:</translation>
+    </message>
+    <message>
+        <source>Signo del polinomio: el de a en todas partes salvo en la raíz doble, donde vale 0:</source>
+        <translation>Signe del polinomi: el de a a tot arreu excepte a l&apos;arrel doble, on val 0:</translation>
+    </message>
+    <message>
+        <source>Sin raíces reales, el polinomio tiene siempre el signo de a:</source>
+        <translation>Sense arrels reals, el polinomi té sempre el signe de a:</translation>
+    </message>
+    <message>
+        <source>Solución en forma de intervalos:</source>
+        <translation>Solució en forma d&apos;intervals:</translation>
+    </message>
+    <message>
+        <source>Solución en forma de conjunto:</source>
+        <translation>Solució en forma de conjunt:</translation>
+    </message>
+    <message>
+        <source>Dividimos entre %1:</source>
+        <translation>Dividim entre %1:</translation>
+    </message>
+    <message>
+        <source>Primer factor igual a cero:</source>
+        <translation>Primer factor igual a zero:</translation>
+    </message>
+    <message>
+        <source>Segundo factor igual a cero:</source>
+        <translation>Segon factor igual a zero:</translation>
+    </message>
+    <message>
+        <source>Método: </source>
+        <translation>Mètode: </translation>
+    </message>
+    <message>
+        <source>Ningún cuadrado de un número real es negativo: no tiene solución real. Con i² = −1, sus soluciones complejas son:</source>
+        <translation>Cap quadrat d&apos;un nombre real és negatiu: no té solució real. Amb i² = −1, les seves solucions complexes són:</translation>
+    </message>
+    <message>
+        <source>Raíz cuadrada de los dos miembros:</source>
+        <translation>Arrel quadrada dels dos membres:</translation>
+    </message>
+    <message>
+        <source>Despejamos x:</source>
+        <translation>Aïllem x:</translation>
+    </message>
+    <message>
+        <source>Dos números enteros con esa suma y ese producto:</source>
+        <translation>Dos nombres enters amb aquesta suma i aquest producte:</translation>
+    </message>
+    <message>
+        <source>Pasamos el término independiente al segundo miembro:</source>
+        <translation>Passem el terme independent al segon membre:</translation>
+    </message>
+    <message>
+        <source>Sumamos a los dos miembros el cuadrado de la mitad de %1:</source>
+        <translation>Sumem als dos membres el quadrat de la meitat de %1:</translation>
+    </message>
+    <message>
+        <source>El primer miembro es un cuadrado:</source>
+        <translation>El primer membre és un quadrat:</translation>
+    </message>
 </context>
 <context>
     <name>Desarrollo</name>
@@ -1178,6 +1274,30 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>menor o igual que</source>
         <translation>menor o igual que</translation>
+    </message>
+    <message>
+        <source>distinto de</source>
+        <translation>diferent de</translation>
+    </message>
+    <message>
+        <source>perteneciente a</source>
+        <translation>que pertany a</translation>
+    </message>
+    <message>
+        <source>unión</source>
+        <translation>unió</translation>
+    </message>
+    <message>
+        <source>infinito</source>
+        <translation>infinit</translation>
+    </message>
+    <message>
+        <source>los números reales</source>
+        <translation>els nombres reals</translation>
+    </message>
+    <message>
+        <source>el conjunto vacío</source>
+        <translation>el conjunt buit</translation>
     </message>
 </context>
 <context>

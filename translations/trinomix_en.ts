@@ -207,6 +207,102 @@ Type “trinomix --help” to see the options.
         <source>No tiene solución</source>
         <translation>It has no solution</translation>
     </message>
+    <message>
+        <source>Ecuación incompleta: despejamos x²</source>
+        <translation>Incomplete equation: we isolate x²</translation>
+    </message>
+    <message>
+        <source>Sacamos factor común x</source>
+        <translation>We take out the common factor x</translation>
+    </message>
+    <message>
+        <source>Un producto es cero si lo es uno de sus factores</source>
+        <translation>A product is zero if one of its factors is</translation>
+    </message>
+    <message>
+        <source>Raíz cuadrada de los dos miembros</source>
+        <translation>Square root of both sides</translation>
+    </message>
+    <message>
+        <source>Suma y producto de las raíces</source>
+        <translation>Sum and product of the roots</translation>
+    </message>
+    <message>
+        <source>Completar el cuadrado</source>
+        <translation>Completing the square</translation>
+    </message>
+    <message>
+        <source>Fórmula general</source>
+        <translation>Quadratic formula</translation>
+    </message>
+    <message>
+        <source>Las dos soluciones coinciden:</source>
+        <translation>The two solutions coincide:</translation>
+    </message>
+    <message>
+        <source>Signo del polinomio en cada intervalo: el de a fuera de las raíces, el contrario entre ellas:</source>
+        <translation>Sign of the polynomial on each interval: that of a outside the roots, the opposite between them:</translation>
+    </message>
+    <message>
+        <source>Signo del polinomio: el de a en todas partes salvo en la raíz doble, donde vale 0:</source>
+        <translation>Sign of the polynomial: that of a everywhere except at the double root, where it is 0:</translation>
+    </message>
+    <message>
+        <source>Sin raíces reales, el polinomio tiene siempre el signo de a:</source>
+        <translation>With no real roots, the polynomial always has the sign of a:</translation>
+    </message>
+    <message>
+        <source>Solución en forma de intervalos:</source>
+        <translation>Solution as intervals:</translation>
+    </message>
+    <message>
+        <source>Solución en forma de conjunto:</source>
+        <translation>Solution as a set:</translation>
+    </message>
+    <message>
+        <source>Dividimos entre %1:</source>
+        <translation>We divide by %1:</translation>
+    </message>
+    <message>
+        <source>Primer factor igual a cero:</source>
+        <translation>First factor equal to zero:</translation>
+    </message>
+    <message>
+        <source>Segundo factor igual a cero:</source>
+        <translation>Second factor equal to zero:</translation>
+    </message>
+    <message>
+        <source>Método: </source>
+        <translation>Method: </translation>
+    </message>
+    <message>
+        <source>Ningún cuadrado de un número real es negativo: no tiene solución real. Con i² = −1, sus soluciones complejas son:</source>
+        <translation>No square of a real number is negative: it has no real solution. With i² = −1, its complex solutions are:</translation>
+    </message>
+    <message>
+        <source>Raíz cuadrada de los dos miembros:</source>
+        <translation>Square root of both sides:</translation>
+    </message>
+    <message>
+        <source>Despejamos x:</source>
+        <translation>We solve for x:</translation>
+    </message>
+    <message>
+        <source>Dos números enteros con esa suma y ese producto:</source>
+        <translation>Two integers with that sum and that product:</translation>
+    </message>
+    <message>
+        <source>Pasamos el término independiente al segundo miembro:</source>
+        <translation>We move the constant term to the right-hand side:</translation>
+    </message>
+    <message>
+        <source>Sumamos a los dos miembros el cuadrado de la mitad de %1:</source>
+        <translation>We add the square of half of %1 to both sides:</translation>
+    </message>
+    <message>
+        <source>El primer miembro es un cuadrado:</source>
+        <translation>The left-hand side is a square:</translation>
+    </message>
 </context>
 <context>
     <name>Desarrollo</name>
@@ -1178,6 +1274,30 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>menor o igual que</source>
         <translation>less than or equal to</translation>
+    </message>
+    <message>
+        <source>distinto de</source>
+        <translation>not equal to</translation>
+    </message>
+    <message>
+        <source>perteneciente a</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>unión</source>
+        <translation>union</translation>
+    </message>
+    <message>
+        <source>infinito</source>
+        <translation>infinity</translation>
+    </message>
+    <message>
+        <source>los números reales</source>
+        <translation>the real numbers</translation>
+    </message>
+    <message>
+        <source>el conjunto vacío</source>
+        <translation>the empty set</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,8 @@
 // most kMaxBracketDepth deep, and a number that would grow past
 // kMaxNumberBits bits stops the reading.
 
+#include "worked/method.h"
+#include "worked/relation.h"
 #include "worked/working.h"
 
 #include <gmpxx.h>
@@ -55,13 +57,6 @@ namespace trx {
 constexpr std::size_t kMaxEquationLength = 1000;  // characters (code points)
 constexpr int kMaxBracketDepth = 100;
 constexpr std::size_t kMaxNumberBits = 8192;  // numerator or denominator of any value met
-
-enum class Relation { Equal, Less, Greater, LessOrEqual, GreaterOrEqual };
-
-// "=", "<", ">", "≤", "≥".
-const char* relationSign(Relation relation);
-// The relation after multiplying both sides by a negative number.
-Relation flipped(Relation relation);
 
 // A side of the equation as typed.  Products and sums are n-ary; a lone
 // factor or term stands for itself, except a single term with a minus sign,
@@ -143,10 +138,6 @@ std::string writeEquation(const TypedEquation& equation, char separator);
 // The shapes a teacher picks a method by, recognised as typed.
 
 // slope·x + constant, slope ≠ 0.
-struct LinearFactor {
-    mpq_class slope, constant;
-};
-
 // constant·first·second (relation) 0.
 struct ProductForm {
     mpq_class constant;

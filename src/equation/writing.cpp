@@ -118,39 +118,6 @@ std::string decimalText(const mpz_class& scaled, int places, char separator)
     return digits;
 }
 
-const char* relationSign(Relation relation)
-{
-    switch (relation) {
-    case Relation::Less:
-        return "<";
-    case Relation::Greater:
-        return ">";
-    case Relation::LessOrEqual:
-        return "≤";
-    case Relation::GreaterOrEqual:
-        return "≥";
-    case Relation::Equal:
-        break;
-    }
-    return "=";
-}
-
-Relation flipped(Relation relation)
-{
-    switch (relation) {
-    case Relation::Less:
-        return Relation::Greater;
-    case Relation::Greater:
-        return Relation::Less;
-    case Relation::LessOrEqual:
-        return Relation::GreaterOrEqual;
-    case Relation::GreaterOrEqual:
-        return Relation::LessOrEqual;
-    case Relation::Equal:
-        break;
-    }
-    return Relation::Equal;
-}
 
 math::Node equationFormula(const TypedEquation& equation, char separator)
 {

@@ -79,14 +79,16 @@ std::string latexOperator(const std::string& text)
         return "\\approx";
     if (text == "·")
         return "\\cdot";
-    if (text == "≤")
-        return "\\le";
-    if (text == "≥")
-        return "\\ge";
+    static const std::pair<const char*, const char*> sets[] = {
+        {"≤", "\\le"}, {"≥", "\\ge"}, {"≠", "\\ne"}, {"∈", "\\in"}, {"∪", "\\cup"}, {"{", "\\{"}, {"}", "\\}"}};
+    for (const auto& [symbol, command] : sets) {
+        if (text == symbol)
+            return command;
+    }
     return text;
 }
 
-std::string spokenOperator(const std::string& text, const Translator& translate)
+std::string spokenSymbol(const std::string& text, const Translator& translate)
 {
     static const std::pair<const char*, const char*> words[] = {
         {"+", QT_TRANSLATE_NOOP("SpokenFormula", "más")},
@@ -97,8 +99,14 @@ std::string spokenOperator(const std::string& text, const Translator& translate)
         {"·", QT_TRANSLATE_NOOP("SpokenFormula", "por")},
         {">", QT_TRANSLATE_NOOP("SpokenFormula", "mayor que")},
         {"<", QT_TRANSLATE_NOOP("SpokenFormula", "menor que")},
-        {"≥", QT_TRANSLATE_NOOP("SpokenFormula", "mayor o igual que")},
         {"≤", QT_TRANSLATE_NOOP("SpokenFormula", "menor o igual que")},
+        {"≥", QT_TRANSLATE_NOOP("SpokenFormula", "mayor o igual que")},
+        {"≠", QT_TRANSLATE_NOOP("SpokenFormula", "distinto de")},
+        {"∈", QT_TRANSLATE_NOOP("SpokenFormula", "perteneciente a")},
+        {"∪", QT_TRANSLATE_NOOP("SpokenFormula", "unión")},
+        {"∞", QT_TRANSLATE_NOOP("SpokenFormula", "infinito")},
+        {"ℝ", QT_TRANSLATE_NOOP("SpokenFormula", "los números reales")},
+        {"∅", QT_TRANSLATE_NOOP("SpokenFormula", "el conjunto vacío")},
     };
     for (const auto& [sign, word] : words) {
         if (text == sign)
@@ -186,7 +194,7 @@ std::string plainText(const Node& formula)
     case Kind::Operator:
         if (formula.text == "·")
             return formula.text;
-        return formula.text == "," ? ", " : " " + formula.text + " ";
+        return formula.text == "," || formula.text == ":" ? formula.text + " " : " " + formula.text + " ";
     case Kind::Row: {
         std::string out;
         for (const Node& child : formula.children)
@@ -213,6 +221,12 @@ std::string latex(const Node& formula)
 {
     switch (formula.kind) {
     case Kind::Number: {
+        static const std::pair<const char*, const char*> symbols[] = {
+            {"∞", "\\infty"}, {"ℝ", "\\mathbb{R}"}, {"∅", "\\emptyset"}};
+        for (const auto& [symbol, command] : symbols) {
+            if (formula.text == symbol)
+                return command;
+        }
         std::string out;
         for (const char ch : formula.text)
             out += ch == ',' ? std::string("{,}") : std::string(1, ch);
@@ -291,11 +305,12 @@ std::string spoken(const Node& formula, const Translator& translate)
     std::string out;
     switch (formula.kind) {
     case Kind::Number:
+        return spokenSymbol(formula.text, translate);
     case Kind::Identifier:
         return formula.text;
     case Kind::Operator:
     case Kind::Sign:
-        return spokenOperator(formula.text, translate);
+        return spokenSymbol(formula.text, translate);
     case Kind::Row:
         for (const Node& child : parts)
             appendWords(out, spoken(child, translate));

@@ -40,8 +40,7 @@ const WorkedCase kCases[] = {
      {"−x² + 5x − 6,5 = 2,5", "−x² + 5x − 9 = 0", "Multiplicamos por −1", "x² − 5x + 9 = 0", "= 5/2 ± (√11/2)i",
       "x₁ ≈ 2,5 + 1,6583123951777i"}},
     // Double root, c = d, no square factor, √3 with i.
-    {{"1", "-2", "1", "0"},
-     {"x₁ = x₂ = 2/2 = 1", "x₁ = x₂ = 1", "= (x − 1)²", "V(1, 0)", "1² − 2·1 + 1 = 1 − 2 + 1 = 0"}},
+    {{"1", "-2", "1", "0"}, {"x = 2/2 = 1", "x₁ = x₂ = 1", "= (x − 1)²", "V(1, 0)", "1² − 2·1 + 1 = 1 − 2 + 1 = 0"}},
     {{"1", "-5", "3", "3"},
      {"x² − 5x = 0", "x₂ = (5 − 5)/2 = 0/2 = 0", "x² − 5x = x(x − 5)", "0² − 5·0 = 0\n", "(0, 0)"}},
     {{"1", "1", "-1", "0"},
@@ -64,7 +63,7 @@ TEST(Derivation, WorksEachEquationLikeATextbook)
     for (const WorkedCase& example : kCases) {
         const std::array<std::string, 4> fields{example.fields[0], example.fields[1], example.fields[2],
                                                 example.fields[3]};
-        const std::string copy = trx::workingPlainText(trx::deriveSolution(fields, ','));
+        const std::string copy = trx::workingPlainText(trx::deriveSolution(fields, ',', trx::Method::Formula));
         for (const char* line : example.lines)
             EXPECT_NE(copy.find(line), std::string::npos) << "missing: " << line << "\nin:\n" << copy;
     }
@@ -78,7 +77,7 @@ TEST(Derivation, HasNothingToWorkWithoutAnEquation)
 
 TEST(Derivation, CopiesAsLatexAndMathml)
 {
-    const auto steps = trx::deriveSolution({"1", "0", "-2", "0"}, ',');
+    const auto steps = trx::deriveSolution({"1", "0", "-2", "0"}, ',', trx::Method::Formula);
     const std::string tex = trx::workingLatex(steps);
     EXPECT_NE(tex.find("\\frac{0 \\pm 2\\sqrt{2}}{2} = \\pm \\sqrt{2}"), std::string::npos) << tex;
     EXPECT_NE(tex.find("{\\left(\\sqrt{2}\\right)}^{2}"), std::string::npos) << tex;
