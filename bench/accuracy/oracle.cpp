@@ -356,19 +356,21 @@ Expected expectedResult(const std::array<std::string, 4>& fields)
         expected.outcome = SolveOutcome::ZeroSquareCoefficient;
         return expected;
     }
-    int write = 0;
-    const auto fieldWrite = [&](std::size_t field, const std::string& text) {
-        expected.texts.emplace_back("field " + std::to_string(field) + " (write " + std::to_string(++write) + ")",
-                                    text);
+    // What the fields hold afterwards, as far as the run wrote them.
+    std::array<std::string, 4> fieldsAfter = fields;
+    const auto withFields = [&expected, &fieldsAfter] {
+        for (std::size_t i = 0; i < fieldsAfter.size(); ++i)
+            expected.texts.emplace_back("field " + std::to_string(i), fieldsAfter[i]);
+        return expected;
     };
     if (sgn(value[3]) != 0) {
         const std::string moved = reference.text(value[2] - value[3]);
         if (!fits(moved)) {
             expected.outcome = SolveOutcome::Cancelled;
-            return expected;
+            return withFields();
         }
-        fieldWrite(2, moved);
-        fieldWrite(3, "0");
+        fieldsAfter[2] = moved;
+        fieldsAfter[3] = "0";
         value[2] = exactValue(moved);
         value[3] = 0;
     }
@@ -379,23 +381,20 @@ Expected expectedResult(const std::array<std::string, 4>& fields)
             negated[i] = reference.text(value[i]);
             if (!fits(negated[i])) {
                 expected.outcome = SolveOutcome::Cancelled;
-                return expected;
+                return withFields();
             }
         }
-        for (std::size_t i = 0; i < 4; ++i) {
-            fieldWrite(i, negated[i]);
-        }
+        fieldsAfter = negated;
     }
     expectDisplay(reference, value[0], value[1], value[2], expected);
-    return expected;
+    return withFields();
 }
 
 Score score(const Expected& expected, const SolveResult& result)
 {
     std::map<std::string, std::string> shown;
-    int write = 0;
-    for (const auto& [field, text] : result.fieldWrites) {
-        shown["field " + std::to_string(field) + " (write " + std::to_string(++write) + ")"] = text;
+    for (std::size_t i = 0; i < result.fields.size(); ++i) {
+        shown["field " + std::to_string(i)] = result.fields[i];
     }
     const trx::ExactForms& exact = result.exact;
     if (result.outcome == SolveOutcome::ComplexRoots) {

@@ -16,7 +16,6 @@ namespace trx {
 
 namespace {
 
-const char* const kComplexSolution = "Solución compleja";
 
 std::string integerText(std::int32_t value)
 {
@@ -97,7 +96,10 @@ std::array<std::string, 2> complexForms(const std::string& realPart, const std::
 // or a coefficient written back.
 class SolveRun {
 public:
-    explicit SolveRun(const SolveRequest& request) : request_(request), separator_(request.separator) { }
+    explicit SolveRun(const SolveRequest& request) : request_(request), separator_(request.separator)
+    {
+        result_.fields = request.fields;
+    }
 
     void solve();
     SolveResult takeResult() { return std::move(result_); }
@@ -140,7 +142,6 @@ private:
     const SolveRequest& request_;
     const char separator_;
     SolveResult result_;
-    std::array<std::string, 4> fieldText_;  // the entry fields as this run leaves them
     ExactDecimal a_, b_, c_;
     ExactDecimal minusB_, twoA_, fourAC_, discriminant_;
     std::optional<ExactDecimal> rootOfDiscriminant_;  // √D when it is a decimal
@@ -154,12 +155,10 @@ void SolveRun::solve()
         if (!parsed) {
             result_.outcome = SolveOutcome::NotANumber;
             result_.error = ErrorCode::TypeMismatch;
-            result_.normalForm = {request_.fields[0], request_.fields[1], request_.fields[2]};
             return;
         }
         fieldValue[i] = std::move(*parsed);
     }
-    fieldText_ = request_.fields;
     a_ = fieldValue[0];
     b_ = fieldValue[1];
     c_ = fieldValue[2];
@@ -176,10 +175,6 @@ void SolveRun::solve()
             result_.error = error.code();
         }
     }
-    // A cancelled run ends before the coefficients are written back.
-    if (result_.outcome != SolveOutcome::Cancelled) {
-        result_.normalForm = {fieldText_[0], fieldText_[1], fieldText_[2]};
-    }
 }
 
 void SolveRun::normaliseAndSolve(const ExactDecimal& rightSide)
@@ -191,7 +186,6 @@ void SolveRun::normaliseAndSolve(const ExactDecimal& rightSide)
         normaliseSign();
     }
     minusB_ = -b_;
-    result_.linearTermZero = sign(b_) == 0;
     twoA_ = ExactDecimal{2} * a_;
     fourAC_ = ExactDecimal{4} * a_ * c_;
     discriminant_ = b_ * b_ - fourAC_;
@@ -210,10 +204,8 @@ void SolveRun::moveRightSide(const ExactDecimal& rightSide)
 {
     std::string movedText = text(c_ - rightSide);
     c_ = value(movedText);
-    fieldText_[2] = movedText;
-    fieldText_[3] = "0";
-    result_.fieldWrites.emplace_back(2, std::move(movedText));
-    result_.fieldWrites.emplace_back(3, "0");
+    result_.fields[2] = std::move(movedText);
+    result_.fields[3] = "0";
 }
 
 // The values are negated exactly; the fields show the negations' texts.
@@ -226,8 +218,7 @@ void SolveRun::normaliseSign()
     b_ = -b_;
     c_ = -c_;
     for (std::size_t i = 0; i < negated.size(); ++i) {
-        fieldText_[i] = negated[i];
-        result_.fieldWrites.emplace_back(static_cast<int>(i), negated[i]);
+        result_.fields[i] = negated[i];
     }
 }
 
@@ -315,7 +306,7 @@ void SolveRun::showComplexRoots()
     }
 
     ExactForms& exact = result_.exact;
-    exact.reducedDenominator = {kComplexSolution, kComplexSolution};
+    exact.complexCaptions = true;
     const ExactDecimal square = wholeNumber(mpz_class(squareFactor) * squareFactor);
     const std::string radicandText = text(DecimalQuotient{radicand, square});
     const std::string twoA = text(twoA_);

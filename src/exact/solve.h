@@ -3,8 +3,8 @@
 // The solver.  Takes the four coefficient texts of a·x² + b·x + c = d (as the
 // entry fields hold them after validation) and returns everything the window
 // shows for them: the rewritten fields, the two numeric solutions and the
-// exact forms of the two-column display.  It never touches a widget; the
-// window applies the result in order and runs its error trap on `error`.
+// exact forms of the two-column display, as one value.  It never touches a
+// widget; the window applies the value once.
 //
 // The numbers are the decimals in the fields, taken exactly (GMP); every
 // number shown is the exact result rounded once to 15 digits.
@@ -20,8 +20,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace trx {
 
@@ -36,7 +34,7 @@ enum class SolveOutcome {
     TwoRealRoots,           // D > 0
     DoubleRoot,             // D = 0
     ComplexRoots,           // D < 0
-    Cancelled,              // a value to be shown before any solution is beyond the double range (error == Overflow)
+    Cancelled,              // a value to be shown is beyond the double range (error == Overflow)
     NotANumber,             // a field does not convert (error == TypeMismatch)
 };
 
@@ -48,17 +46,17 @@ struct ExactForms {
     std::array<std::string, 2> reducedDenominator;  // right column, under the bar
     bool leftColumnUncovered = false;               // the panel over the left column comes off
     std::array<bool, 2> reducedRowUncovered{};      // the panel over right row i comes off
+    bool complexCaptions = false;                   // "Solución compleja" under the right column
 };
 
 struct SolveResult {
     SolveOutcome outcome = SolveOutcome::NotANumber;
     ErrorCode error = ErrorCode::None;  // what cut the run short, if anything
-    // Entry-field writes of the normalisation, in order: (field index, text).
-    std::vector<std::pair<int, std::string>> fieldWrites;
-    bool linearTermZero = false;       // b = 0 was found (the x term is blanked until the end)
+    // What the four fields hold afterwards: the normal form that was solved
+    // (right side 0, a > 0), or as far as a cancelled run wrote them.
+    std::array<std::string, 4> fields;
     std::string solution1, solution2;  // numeric texts; empty when not reached
     ExactForms exact;
-    std::array<std::string, 3> normalForm;  // a, b, c written back at the end
 };
 
 SolveResult solve(const SolveRequest& request);

@@ -244,22 +244,25 @@ QString CoefficientFields::valueText() const
 // Writes the defaults of empty fields, then reports the first field that is
 // not a number and, unless told to keep it where it is, moves the focus
 // there.  Returns whether all four hold numbers.
-bool CoefficientFields::ComprobarDatos(ErrorFocus focus)
+std::optional<std::array<std::string, 4>> CoefficientFields::ComprobarDatos(ErrorFocus focus)
 {
     std::array<std::string, 4> texts;
-    for (int i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = Text1[i]->text().toStdString();
     const trx::CheckedFields checked = trx::ComprobarDatos(texts, Text1[1]->isEnabled(), SeparadorDecimal);
-    for (int i = 0; i < 4; ++i) {
-        if (checked.texts[i] != texts[i])
-            Text1[i]->setText(QString::fromStdString(checked.texts[i]));
-    }
     if (!checked.firstBad)
-        return true;
+        return checked.texts;
+    writeFields(checked.texts);
     MostrarError(notANumberMessage(*checked.firstBad));
     if (focus == ErrorFocus::Move)
         EnfocarError(*checked.firstBad);
-    return false;
+    return std::nullopt;
+}
+
+void CoefficientFields::writeFields(const std::array<std::string, 4>& texts)
+{
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        Text1[i]->setText(QString::fromStdString(texts[i]));
 }
 
 QString CoefficientFields::notANumberMessage(int field) const

@@ -43,8 +43,12 @@ public:
                       QWidget& window, const char& separator);
 
     // Validation and error reporting.
+    // The four texts with the defaults written in, when each is a number;
+    // otherwise the fields show the defaults and the error is reported.
     enum class ErrorFocus { Move, Keep };
-    bool ComprobarDatos(ErrorFocus focus = ErrorFocus::Move);
+    std::optional<std::array<std::string, 4>> ComprobarDatos(ErrorFocus focus = ErrorFocus::Move);
+    // Writes the four fields, once each.
+    void writeFields(const std::array<std::string, 4>& texts);
     void EnfocarError(int field);
     void MostrarError(const QString& message);
     static QString MensajeCancelacion();

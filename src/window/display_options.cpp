@@ -32,9 +32,9 @@ void Form1::showOptions()
 
 void Form1::mnuNota_Click()
 {
-    if (fields_->ComprobarDatos(CoefficientFields::ErrorFocus::Keep)) {
+    if (const auto checked = fields_->ComprobarDatos(CoefficientFields::ErrorFocus::Keep)) {
         options_.scientific = !options_.scientific;
-        showNotation(options_.scientific, SeparadorDecimal);
+        showNotation(*checked, options_.scientific, SeparadorDecimal);
     }
     showOptions();
 }

@@ -105,11 +105,9 @@ private:
     void mnuOpci_Click() { fields_->mnuOpci_Click(); }
 
     // The solve command's pieces.
-    trx::SolveRequest solveRequest() const;
     void refuseZeroSquareCoefficient();
-    void showSolve(const trx::SolveRequest& request, const trx::SolveResult& result);
-    bool dispatchSolveError(trx::ErrorCode code);
-    void finishSolve(const trx::SolveResult& result);
+    void showSolve(const std::array<std::string, 4>& solved, const trx::SolveResult& result);
+    void finishSolve(const std::array<std::string, 4>& fields);
 
     // The Desarrollo window follows each solve once it has been opened.
     void showWorking(const std::array<std::string, 4>& fields);

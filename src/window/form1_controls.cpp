@@ -4,6 +4,7 @@
 #include "core/display_formats.h"
 #include "core/number_text.h"
 #include "exact/solve.h"
+#include "window_rules/notation_switch.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -46,16 +47,6 @@ void setBackground(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
-}
-
-QString reformatted(const QString& text, char separator, std::string (*format)(std::string_view, char))
-{
-    return QString::fromStdString(format(text.toStdString(), separator));
-}
-
-bool containsDigit(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
 }  // namespace
@@ -242,25 +233,16 @@ void Form1Controls::clearResults()
     Label5->clear();
 }
 
-// Each write to a coefficient field runs its change handling at once, as a
-// user's edit would.
+// The solutions and the exact display; the fields are the caller's.
 void Form1Controls::showResult(const trx::SolveResult& result)
 {
-    for (const auto& [index, text] : result.fieldWrites)
-        Text1[index]->setText(fromUtf8(text));
-    if (result.linearTermZero) {
-        Label3->clear();
-        Text1[1]->setEnabled(false);
-    }
-
     // The signs lie under the panels until a result uncovers them: their
     // serif face is loaded then rather than at start-up.
     for (int i = 1; i < 9; ++i)
         Lblig[i]->setFont(signFont());
     const trx::ExactForms& exact = result.exact;
     for (int i = 0; i < 2; ++i) {
-        const std::string& denominator = exact.reducedDenominator[i];
-        lbl2[i]->setText(denominator == kComplexSolution ? translated(kComplexSolution) : fromUtf8(denominator));
+        lbl2[i]->setText(exact.complexCaptions ? translated(kComplexSolution) : fromUtf8(exact.reducedDenominator[i]));
         Lblarri[i]->setText(fromUtf8(exact.numerator[i]));
     }
     Label4->setText(fromUtf8(result.solution1));
@@ -274,26 +256,16 @@ void Form1Controls::showResult(const trx::SolveResult& result)
 }
 
 // Rewrites the fields, and the solutions' copies, in the notation switched to.
-void Form1Controls::showNotation(bool scientific, char separator)
+void Form1Controls::showNotation(const std::array<std::string, 4>& fields, bool scientific, char separator)
 {
-    if (scientific) {
-        // Copies written by a solve since the last switch are already
-        // scientific; older ones were put in fixed form by the switch-off.
-        if (!CopiaCientifica) {
-            if (containsDigit(Text2->text()))
-                Text2->setText(reformatted(Label4->text(), separator, trx::scientificForm));
-            if (containsDigit(Text3->text()))
-                Text3->setText(reformatted(Label5->text(), separator, trx::scientificForm));
-        }
-        for (TextBox* field : Text1)
-            field->setText(reformatted(field->text(), separator, trx::scientificForm));
-    } else {
-        for (TextBox* field : Text1)
-            field->setText(reformatted(field->text(), separator, trx::fixedForm));
-        Text2->setText(reformatted(Text2->text(), separator, trx::fixedForm));
-        Text3->setText(reformatted(Text3->text(), separator, trx::fixedForm));
-    }
-    CopiaCientifica = false;
+    const auto text = [](const TextBox* box) { return box->text().toStdString(); };
+    const trx::NotationTexts switched = trx::switchNotation(
+        {fields, {text(Label4), text(Label5)}, {text(Text2), text(Text3)}, CopiaCientifica}, scientific, separator);
+    for (std::size_t i = 0; i < Text1.size(); ++i)
+        Text1[i]->setText(fromUtf8(switched.fields[i]));
+    Text2->setText(fromUtf8(switched.copies[0]));
+    Text3->setText(fromUtf8(switched.copies[1]));
+    CopiaCientifica = switched.copiesFromSolve;
 }
 
 // Keeps the scientific copy of a numeric solution; other texts (empty, a

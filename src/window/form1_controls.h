@@ -9,6 +9,7 @@
 #include <QFont>
 
 #include <array>
+#include <string>
 
 class QPushButton;
 namespace trx {
@@ -32,7 +33,7 @@ protected:
     int px(int twips) const { return (twips * dpi_ + kTwipsPerInch / 2) / kTwipsPerInch; }
     void clearResults();
     void showResult(const trx::SolveResult& result);
-    void showNotation(bool scientific, char separator);
+    void showNotation(const std::array<std::string, 4>& fields, bool scientific, char separator);
     // Keeps the scientific copy of a numeric solution.
     void copyAsScientific(const TextBox* result, TextBox* copy, char separator);
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: the window side of the solver.  It clears the result
-// display, validates the fields, hands their texts to the solver, has the
-// controls show what it returns, then runs the command's error trap and
-// finishing steps.
+// display, has the fields checked, hands the checked texts to the solver and
+// applies the one value it returns: the fields, the results, then the
+// cancellation or the finishing steps.
 
 #include "window/coefficient_fields.h"
 #include "window/form1.h"
@@ -13,38 +13,43 @@ const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.
 void Form1::CmdCal_Click()
 {
     clearResults();
-    if (!fields_->ComprobarDatos()) {
+    const std::optional<std::array<std::string, 4>> checked = fields_->ComprobarDatos();
+    if (!checked) {
         explainNoWorking(QT_TR_NOOP("Un coeficiente no es un número válido: no hay nada que desarrollar."));
         return;
     }
-    const trx::SolveRequest request = solveRequest();
-    const trx::SolveResult result = trx::solve(request);
-    if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient)
+    const trx::SolveResult result = trx::solve({*checked, options_.simplify, SeparadorDecimal});
+    if (result.outcome == trx::SolveOutcome::ZeroSquareCoefficient) {
+        fields_->writeFields(result.fields);
         refuseZeroSquareCoefficient();
-    else
-        showSolve(request, result);
+    } else {
+        showSolve(*checked, result);
+    }
 }
 
-void Form1::showSolve(const trx::SolveRequest& request, const trx::SolveResult& result)
+// The solve's one value, applied: the results, then the cancellation or the
+// finishing steps, then the working.
+void Form1::showSolve(const std::array<std::string, 4>& solved, const trx::SolveResult& result)
 {
     showResult(result);
-    if (dispatchSolveError(result.error))
-        finishSolve(result);
-    if (result.outcome == trx::SolveOutcome::Cancelled || result.outcome == trx::SolveOutcome::NotANumber)
+    switch (result.outcome) {
+    case trx::SolveOutcome::Cancelled:
+        fields_->writeFields(result.fields);
+        Label4->setText(tr(kCancelled));
+        Label5->setText(tr(kCancelled));
+        MostrarError(CoefficientFields::MensajeCancelacion());
+        fields_->EnfocarError(0);
         explainNoWorking(QT_TR_NOOP("Operación cancelada: no hay desarrollo que mostrar."));
-    else
-        showWorking(request.fields);
-}
-
-// The fields as typed, with the options and separator in use.
-trx::SolveRequest Form1::solveRequest() const
-{
-    trx::SolveRequest request;
-    for (int i = 0; i < 4; ++i)
-        request.fields[i] = Text1[i]->text().toStdString();
-    request.simplifyRoot = options_.simplify;
-    request.separator = SeparadorDecimal;
-    return request;
+        return;
+    case trx::SolveOutcome::NotANumber:
+        MostrarError(tr("Imposible continuar con la operación."));
+        finishSolve(result.fields);
+        explainNoWorking(QT_TR_NOOP("Operación cancelada: no hay desarrollo que mostrar."));
+        return;
+    default:
+        finishSolve(result.fields);
+        showWorking(solved);
+    }
 }
 
 void Form1::refuseZeroSquareCoefficient()
@@ -54,35 +59,14 @@ void Form1::refuseZeroSquareCoefficient()
     explainNoWorking(QT_TR_NOOP("El coeficiente de x² es 0: no es una ecuación de segundo grado."));
 }
 
-// The command's error trap.  Returns whether the finishing steps follow.
-bool Form1::dispatchSolveError(trx::ErrorCode code)
-{
-    switch (code) {
-    case trx::ErrorCode::Overflow:
-        if (!Label4->text().isEmpty())
-            return true;
-        Label4->setText(tr(kCancelled));
-        Label5->setText(tr(kCancelled));
-        MostrarError(CoefficientFields::MensajeCancelacion());
-        fields_->EnfocarError(0);
-        return false;
-    case trx::ErrorCode::TypeMismatch:
-        MostrarError(tr("Imposible continuar con la operación."));
-        return true;
-    default:
-        return true;
-    }
-}
-
-// Focus back on the first field, the linear term restored, and the normal
-// form that was solved written into the fields.
-void Form1::finishSolve(const trx::SolveResult& result)
+// Focus back on the first field, the linear term in use again, and the
+// fields written once with the normal form that was solved.
+void Form1::finishSolve(const std::array<std::string, 4>& fields)
 {
     fields_->EnfocarError(0);
     if (!Text1[1]->isEnabled()) {
-        Label3_Click();
-        Text1[1]->setText(QStringLiteral("0"));
+        Label3->setText(QStringLiteral("X"));
+        Text1[1]->setEnabled(true);
     }
-    for (int i = 0; i < 3; ++i)
-        Text1[i]->setText(QString::fromStdString(result.normalForm[i]));
+    fields_->writeFields(fields);
 }
