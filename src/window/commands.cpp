@@ -19,30 +19,30 @@ void Form1::createMenus(bool taskMenu)
 {
     const auto name = [](QObject* object, const char* text) { object->setObjectName(QLatin1String(text)); };
     const auto addMenu = [&](QMenu* menu, const Form1Command& row) {
-        this->*row.menu = menu;
+        menus_.*row.menu = menu;
         name(menu, row.name);
         name(menu->menuAction(), row.name);
         return menu;
     };
     QMenu* top = nullptr;
     for (const Form1Command& row : form1Commands()) {
-        const bool wanted = (row.menu == &Form1::mnuTarea) == taskMenu;
+        const bool wanted = (row.menu == &Form1Menus::mnuTarea) == taskMenu;
         if (row.kind == Form1Command::TopMenu && !taskMenu) {
             top = addMenu(menuBar()->addMenu(tr(row.text)), row);
         } else if (row.kind == Form1Command::SubMenu && !taskMenu) {
             addMenu(top->addMenu(tr(row.text)), row);
         } else if (row.kind == Form1Command::Separator && wanted) {
-            QAction* line = (this->*row.menu)->addSeparator();
+            QAction* line = (menus_.*row.menu)->addSeparator();
             name(line, row.name);
             if (row.item != nullptr)
-                this->*row.item = line;
+                menus_.*row.item = line;
         } else if (row.isItem() && wanted) {
-            QAction* action = (this->*row.menu)->addAction(row.text != nullptr ? tr(row.text) : QString());
+            QAction* action = (menus_.*row.menu)->addAction(row.text != nullptr ? tr(row.text) : QString());
             name(action, row.name);
             action->setShortcut(row.keys);
             action->setCheckable(row.kind == Form1Command::CheckItem);
             connect(action, &QAction::triggered, this, row.handler);
-            this->*row.item = action;
+            menus_.*row.item = action;
         }
     }
 }
@@ -95,14 +95,14 @@ void Form1::showTaskMenu(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    if (mnuTarea == nullptr) {
-        mnuTarea = new QMenu(tr("Menú"), this);
-        mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
-        mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
+    if (menus_.mnuTarea == nullptr) {
+        menus_.mnuTarea = new QMenu(tr("Menú"), this);
+        menus_.mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
+        menus_.mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
         createMenus(true);
         showOptions();
     }
-    mnuTarea->exec(QCursor::pos());
+    menus_.mnuTarea->exec(QCursor::pos());
 }
 
 void Form1::mnuElevar_Click()

@@ -18,7 +18,7 @@ void Form1::mnuDesarrollo_Click()
     openDesarrollo();
     std::array<std::string, 4> typed;
     for (std::size_t i = 0; i < typed.size(); ++i)
-        typed[i] = Text1[i]->text().toStdString();
+        typed[i] = controls_.Text1[i]->text().toStdString();
     desarrollo_->noteFieldsChanged(lastWorking_.fields.has_value() && *lastWorking_.fields != typed);
     desarrollo_->raise();
     desarrollo_->activateWindow();

@@ -21,12 +21,12 @@ void Form1::showOptions()
         }
         toolbarButton(key)->setChecked(on);
     };
-    show(options_.alwaysOnTop, {mnuVisible, mnuVisible1}, "Sie");
-    show(options_.rightSideZero, {mnuIgualacero}, "Si=0");
-    show(options_.scientific, {mnuNota}, "Not");
-    show(options_.simplify, {mnusimpli}, "Sim");
-    show(options_.advanced, {mnuAvanzado}, "Ava");
-    for (QAction* item : {mnusepa6, mnuPi->menuAction(), mnuElv->menuAction(), mnuInvertir})
+    show(options_.alwaysOnTop, {menus_.mnuVisible, menus_.mnuVisible1}, "Sie");
+    show(options_.rightSideZero, {menus_.mnuIgualacero}, "Si=0");
+    show(options_.scientific, {menus_.mnuNota}, "Not");
+    show(options_.simplify, {menus_.mnusimpli}, "Sim");
+    show(options_.advanced, {menus_.mnuAvanzado}, "Ava");
+    for (QAction* item : {menus_.mnusepa6, menus_.mnuPi->menuAction(), menus_.mnuElv->menuAction(), menus_.mnuInvertir})
         item->setVisible(options_.advanced);
 }
 
@@ -34,7 +34,7 @@ void Form1::mnuNota_Click()
 {
     if (const auto checked = fields_->ComprobarDatos(CoefficientFields::ErrorFocus::Keep)) {
         options_.scientific = !options_.scientific;
-        showNotation(*checked, options_.scientific, SeparadorDecimal);
+        controls_.showNotation(*checked, options_.scientific, SeparadorDecimal);
     }
     showOptions();
 }
@@ -43,8 +43,8 @@ void Form1::mnuIgualacero_Click()
 {
     options_.rightSideZero = !options_.rightSideZero;
     showOptions();
-    Text1[3]->setText(QStringLiteral("0"));
-    Text1[3]->setEnabled(!options_.rightSideZero);
+    controls_.Text1[3]->setText(QStringLiteral("0"));
+    controls_.Text1[3]->setEnabled(!options_.rightSideZero);
 }
 
 void Form1::mnusimpli_Click()
@@ -63,13 +63,13 @@ void Form1::mnuAvanzado_Click()
 // way the coefficient field is left empty.
 void Form1::Label3_Click()
 {
-    if (Label3->text() == QLatin1String("X")) {
-        Label3->clear();
-        Text1[1]->clear();
-        Text1[1]->setEnabled(false);
+    if (controls_.Label3->text() == QLatin1String("X")) {
+        controls_.Label3->clear();
+        controls_.Text1[1]->clear();
+        controls_.Text1[1]->setEnabled(false);
     } else {
-        Label3->setText(QStringLiteral("X"));
-        Text1[1]->setEnabled(true);
-        Text1[1]->clear();
+        controls_.Label3->setText(QStringLiteral("X"));
+        controls_.Text1[1]->setEnabled(true);
+        controls_.Text1[1]->clear();
     }
 }

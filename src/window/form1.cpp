@@ -33,40 +33,39 @@ Form1::~Form1()
 
 void Form1::build()
 {
-    dpi_ = qRound(screen()->logicalDotsPerInch());
+    controls_.dpi = qRound(screen()->logicalDotsPerInch());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/trinomix.svg")));
     setWindowTitle(QStringLiteral("Trinomix"));
-    setFont(sansFont(8.25));
+    setFont(Form1Controls::sansFont(8.25));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1"));
     setCentralWidget(client);
-    createControls(client, kProjectAddress);
+    controls_.createControls(client, kProjectAddress);
     createMenus(false);
     createToolbar();
     showOptions();
-    Toolbar1->setFixedHeight(px(kToolbarHeight));
+    Toolbar1->setFixedHeight(controls_.px(Form1Controls::kToolbarHeight));
     createStatusBar();
     createConnections();
     // The layout is drawn for one client size; the window keeps it for good.
-    setFixedSize(px(kClientWidth), menuBar()->sizeHint().height() + px(kClientHeight));
+    setFixedSize(controls_.px(Form1Controls::kClientWidth), menuBar()->sizeHint().height() + controls_.px(Form1Controls::kClientHeight));
     Form_Load();
 }
 
 void Form1::createStatusBar()
 {
-    StatusBar1 = new StatusBar(px(kStatusBarHeight), kProgramHandle, *platform_, this);
+    StatusBar1 = new StatusBar(controls_.px(Form1Controls::kStatusBarHeight), kProgramHandle, *platform_, this);
     setStatusBar(StatusBar1);
 }
 
 void Form1::createConnections()
 {
-    Form1Menus& menus = *this;
     fields_ =
-        std::make_unique<CoefficientFields>(Text1, *StatusBar1->panel(1), menus, *platform_, *this, SeparadorDecimal);
-    for (TextBox* copy : {Text2, Text3})
+        std::make_unique<CoefficientFields>(controls_.Text1, *StatusBar1->panel(1), menus_, *platform_, *this, SeparadorDecimal);
+    for (TextBox* copy : {controls_.Text2, controls_.Text3})
         copy->keyFilter = [this](QKeyEvent& event) { return swallowKey(event); };
     for (TextBox* box : findChildren<TextBox*>()) {
         box->ownsShortcut = [this](const QKeySequence& keys) { return windowOwnsShortcut(keys); };
@@ -78,18 +77,18 @@ void Form1::createConnections()
             shortcutItems_.push_back(item);
     }
 
-    connect(CmdCal, &QPushButton::clicked, this, &Form1::CmdCal_Click);
-    connect(CmdSal, &QPushButton::clicked, this, &Form1::CmdSal_Click);
-    connect(Label3, &ClickLabel::clicked, this, &Form1::Label3_Click);
-    connect(Label1, &ClickLabel::clicked, this, &Form1::Label1_Click);
-    for (ClickLabel* panel : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
+    connect(controls_.CmdCal, &QPushButton::clicked, this, &Form1::CmdCal_Click);
+    connect(controls_.CmdSal, &QPushButton::clicked, this, &Form1::CmdSal_Click);
+    connect(controls_.Label3, &ClickLabel::clicked, this, &Form1::Label3_Click);
+    connect(controls_.Label1, &ClickLabel::clicked, this, &Form1::Label1_Click);
+    for (ClickLabel* panel : {controls_.lblpantalla1, controls_.Lblpantalla2[0], controls_.Lblpantalla2[1]})
         connect(panel, &ClickLabel::mousePressed, this, &Form1::showTaskMenu);
     centralWidget()->installEventFilter(this);
-    connect(Label4, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label4, Text2, SeparadorDecimal); });
-    connect(Label5, &QLineEdit::textChanged, this, [this] { copyAsScientific(Label5, Text3, SeparadorDecimal); });
+    connect(controls_.Label4, &QLineEdit::textChanged, this, [this] { controls_.copyAsScientific(controls_.Label4, controls_.Text2, SeparadorDecimal); });
+    connect(controls_.Label5, &QLineEdit::textChanged, this, [this] { controls_.copyAsScientific(controls_.Label5, controls_.Text3, SeparadorDecimal); });
     connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
-    connect(mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
-    connect(mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);
+    connect(menus_.mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
+    connect(menus_.mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);
 
     // The two labels that act when clicked can be reached from the keyboard too.
     connect(new QShortcut(Qt::ALT | Qt::Key_X, this), &QShortcut::activated, this, &Form1::Label3_Click);

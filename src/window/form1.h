@@ -39,7 +39,7 @@ struct StoredSettings;
 enum class SettingsWriter;
 }  // namespace trx
 
-class Form1 : public QMainWindow, private Form1Controls, private Form1Menus {
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(Platform& platform);
@@ -145,6 +145,8 @@ private:
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
+    Form1Controls controls_;
+    Form1Menus menus_;
     std::unique_ptr<CoefficientFields> fields_;
 
     // Window-level state.

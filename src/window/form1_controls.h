@@ -16,8 +16,7 @@ namespace trx {
 struct SolveResult;
 }
 
-class Form1Controls {
-public:
+struct Form1Controls {
     static constexpr int kTwipsPerInch = 1440;
     static constexpr int kClientWidth = 9735;
     static constexpr int kClientHeight = 3465;
@@ -27,17 +26,16 @@ public:
     // The face of every control not given another.
     static QFont sansFont(qreal points, bool bold = false);
 
-protected:
     // Creates every control on `client`, bottom-most first.
     void createControls(QWidget* client, const QString& address);
-    int px(int twips) const { return (twips * dpi_ + kTwipsPerInch / 2) / kTwipsPerInch; }
+    int px(int twips) const { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
     void clearResults();
     void showResult(const trx::SolveResult& result);
     void showNotation(const std::array<std::string, 4>& fields, bool scientific, char separator);
     // Keeps the scientific copy of a numeric solution.
     void copyAsScientific(const TextBox* result, TextBox* copy, char separator);
 
-    int dpi_ = 96;
+    int dpi = 96;
     // Equation row.
     std::array<TextBox*, 4> Text1{};
     ClickLabel* Label2 = nullptr;
@@ -64,7 +62,6 @@ protected:
     ClickLabel* Label1 = nullptr;
     bool CopiaCientifica = false;  // the copies hold the scientific form a solve wrote
 
-private:
     void styleControls();
     void describeControls();
 };

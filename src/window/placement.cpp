@@ -15,7 +15,7 @@
 
 int Form1::toTwips(int pixels) const
 {
-    return pixels * 1440 / dpi_;
+    return pixels * 1440 / controls_.dpi;
 }
 
 // Where the window opens when no stored place is usable: centred on the
@@ -38,7 +38,7 @@ void Form1::mnuCentrar_Click()
     const int dy = toTwips(area.height()) - toTwips(frameGeometry().height());
     // Integer halves, truncated toward zero: a window larger than the screen
     // gets a negative edge.
-    move(area.x() + px(dx / 2), area.y() + px(dy / 2));
+    move(area.x() + controls_.px(dx / 2), area.y() + controls_.px(dy / 2));
 }
 
 void Form1::mnuVisible_Click()

@@ -12,7 +12,7 @@ const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.
 
 void Form1::CmdCal_Click()
 {
-    clearResults();
+    controls_.clearResults();
     const std::optional<std::array<std::string, 4>> checked = fields_->ComprobarDatos();
     if (!checked) {
         explainNoWorking(QT_TR_NOOP("Un coeficiente no es un número válido: no hay nada que desarrollar."));
@@ -31,12 +31,12 @@ void Form1::CmdCal_Click()
 // finishing steps, then the working.
 void Form1::showSolve(const std::array<std::string, 4>& solved, const trx::SolveResult& result)
 {
-    showResult(result);
+    controls_.showResult(result);
     switch (result.outcome) {
     case trx::SolveOutcome::Cancelled:
         fields_->writeFields(result.fields);
-        Label4->setText(tr(kCancelled));
-        Label5->setText(tr(kCancelled));
+        controls_.Label4->setText(tr(kCancelled));
+        controls_.Label5->setText(tr(kCancelled));
         MostrarError(CoefficientFields::MensajeCancelacion());
         fields_->EnfocarError(0);
         explainNoWorking(QT_TR_NOOP("Operación cancelada: no hay desarrollo que mostrar."));
@@ -64,9 +64,9 @@ void Form1::refuseZeroSquareCoefficient()
 void Form1::finishSolve(const std::array<std::string, 4>& fields)
 {
     fields_->EnfocarError(0);
-    if (!Text1[1]->isEnabled()) {
-        Label3->setText(QStringLiteral("X"));
-        Text1[1]->setEnabled(true);
+    if (!controls_.Text1[1]->isEnabled()) {
+        controls_.Label3->setText(QStringLiteral("X"));
+        controls_.Text1[1]->setEnabled(true);
     }
     fields_->writeFields(fields);
 }

@@ -43,7 +43,7 @@ void Form1::Form_Load()
                        .arg(TRX_VERSION_MINOR)
                        .arg(TRX_VERSION_PATCH)
                        .arg(kProgramHandle));
-    CmdCal->setDefault(false);
+    controls_.CmdCal->setDefault(false);
     restoreOptions(stored.options);
 }
 
@@ -67,8 +67,8 @@ void Form1::restoreOptions(const trx::DisplayOptions& stored)
 void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
 {
     for (int i = 0; i < 4; ++i)
-        Text1[i]->setText(QString::fromStdString(stored.coefficients[i]));
-    if (Text1[1]->text() == QLatin1String("0"))
+        controls_.Text1[i]->setText(QString::fromStdString(stored.coefficients[i]));
+    if (controls_.Text1[1]->text() == QLatin1String("0"))
         Label3_Click();
 }
 
@@ -78,7 +78,7 @@ void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
 void Form1::restorePosition(const trx::StoredSettings& stored)
 {
     const QPoint centre = centredPosition();
-    const QPoint corner(stored.left ? px(*stored.left) : centre.x(), stored.top ? px(*stored.top) : centre.y());
+    const QPoint corner(stored.left ? controls_.px(*stored.left) : centre.x(), stored.top ? controls_.px(*stored.top) : centre.y());
 
     const auto pixels = [](const QRect& r) { return trx::PixelRect{r.x(), r.y(), r.width(), r.height()}; };
     std::vector<trx::PixelRect> screens;
@@ -116,8 +116,8 @@ bool Form1::event(QEvent* event)
 // The first activation after start: ready to type the first coefficient.
 void Form1::Form_Activate()
 {
-    Text1[0]->setFocus();
-    Text1[0]->selectAll();
+    controls_.Text1[0]->setFocus();
+    controls_.Text1[0]->selectAll();
     if (reopenDesarrollo_)
         openDesarrollo();  // beside the main window, which keeps the focus
 }
@@ -130,7 +130,7 @@ void Form1::CmdSal_Click()
         current.top = toTwips(y());
     }
     for (int i = 0; i < 4; ++i)
-        current.coefficients[i] = Text1[i]->text().toStdString();
+        current.coefficients[i] = controls_.Text1[i]->text().toStdString();
     current.options = options_;
     rememberDesarrollo(current);
     // Unsaved values are not given up silently: the window stays.
