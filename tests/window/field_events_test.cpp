@@ -116,7 +116,8 @@ TEST(FieldRepair, FocusAndPasteRepair)
     window.type(0, QStringLiteral("-"));
     QApplication::clipboard()->setText(QStringLiteral("hola"));
     window.field(0)->paste();
-    EXPECT_EQ(window.field(0)->text(), QStringLiteral("-hola"));
+    // A word after a sign is no number in the making: the last number comes back.
+    EXPECT_EQ(window.field(0)->text(), QStringLiteral("7"));
 }
 
 TEST(FieldMenus, CaptionsAndItemsFollowTheActiveField)
