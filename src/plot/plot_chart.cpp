@@ -16,9 +16,9 @@ namespace plot = trx::plot;
 namespace {
 
 constexpr int kCurvePoints = 240;
-constexpr double kZoomStep = 0.8;         // one wheel notch or one key press
-constexpr double kPanStep = 0.1;          // of the view's width or height, for each arrow key
-constexpr double kBandHalfHeight = 0.03;  // of the view's height, either side of the x axis
+constexpr double kZoomStep = 0.8;          // one wheel notch or one key press
+constexpr double kPanStep = 0.1;           // of the view's width or height, for each arrow key
+constexpr double kBandHalfHeight = 0.015;  // of the view's height, either side of the x axis
 // On the chart's own white background, whatever the desktop's theme; apart
 // from the curve's red, the axis of symmetry's blue and the intercept's green.
 const QColor kSolutionColour(120, 50, 190);
