@@ -6,10 +6,11 @@
 // whole working as plain text, LaTeX and MathML at once, prints it and
 // exports it to PDF, all by the method shown: the teacher's first, or any
 // other that applies, chosen above the steps.  An inequality is worked after
-// its equation, and the plot shades its solution.  A second tab plots the parabola (plot/plot_panel.h),
-// loaded the first time that tab is shown or the working is printed.  When the last solve ended in a message, it says
-// why there is nothing to show instead.  Form1 builds it the first time it is opened and feeds it every solve after
-// that.
+// its equation.  A second tab plots the parabola (plot/plot_panel.h), with
+// an inequality's solution shaded, loaded the first time that tab is shown
+// or the working is printed.  When the last solve ended in a message, it
+// says why there is nothing to show instead.  Form1 builds it the first time
+// it is opened and feeds it every solve after that.
 
 #include "worked/inequality.h"
 #include "worked/method.h"

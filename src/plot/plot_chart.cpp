@@ -78,13 +78,15 @@ PlotChart::PlotChart(QWidget* parent)
     chart()->addAxis(axisX_, Qt::AlignBottom);
     chart()->addAxis(axisY_, Qt::AlignLeft);
 
-    const auto addLine = [this](QAbstractSeries* series, const QPen& pen, const QString& name) {
+    const auto attach = [this](QAbstractSeries* series, const QString& name) {
         series->setName(name);
-        if (auto* line = qobject_cast<QLineSeries*>(series))
-            line->setPen(pen);
         chart()->addSeries(series);
         series->attachAxis(axisX_);
         series->attachAxis(axisY_);
+    };
+    const auto addLine = [&attach](QLineSeries* series, const QPen& pen, const QString& name) {
+        series->setPen(pen);
+        attach(series, name);
     };
     // Under everything else.
     for (QAreaSeries* band : bands_) {
@@ -94,7 +96,7 @@ PlotChart::PlotChart(QWidget* parent)
         band->setPen(QPen(kSolutionColour, 1));
         band->upperSeries()->setParent(band);
         band->lowerSeries()->setParent(band);
-        addLine(band, {}, tr("Solución de la inecuación"));
+        attach(band, tr("Solución de la inecuación"));
     }
     addLine(xAxisLine_, QPen(Qt::darkGray, 1), tr("Eje x"));
     addLine(yAxisLine_, QPen(Qt::darkGray, 1), tr("Eje y"));
