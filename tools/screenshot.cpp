@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window after a sample solve to a PNG, the picture in the
 // README, with a second name the Desarrollo window of the same solve, and
-// with a folder its plot of three sample equations (grafica-1.png…):
+// with a folder its plot of three sample equations (grafica-1.png…), a
+// working by a teacher's method (metodo.png) and an inequality beside its
+// shaded plot (inecuacion.png):
 //
 //   trinomix_screenshot OUTPUT.png [DESARROLLO.png [FOLDER]]
 //
@@ -11,17 +13,23 @@
 // real fields and Calcular is clicked, as a user would.  Rerun it (the
 // "screenshot" target) whenever the window changes.
 
-#include "window/form1.h"
-#include "services/platform.h"
 #include "app/application.h"
+#include "desarrollo/desarrollo.h"
+#include "equation/equation.h"
 #include "platform/qt_platform.h"
+#include "services/platform.h"
+#include "window/form1.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -121,6 +129,61 @@ int shootPlots(Form1& window, QPushButton& solve, const QString& folder)
     return 0;
 }
 
+bool save(const QPixmap& picture, const QString& output)
+{
+    if (picture.save(output, "PNG"))
+        return true;
+    std::fprintf(stderr, "trinomix_screenshot: cannot write %s\n", qPrintable(output));
+    return false;
+}
+
+// x² − 5x = 0 by the common factor, the teacher's first.
+int shootMethod(Form1& window, QPushButton& solve, const QString& folder)
+{
+    auto* desarrollo = control<QWidget>(window, QStringLiteral("Desarrollo"));
+    auto* tabs = control<QTabWidget>(window, QStringLiteral("DesarrolloPestanas"));
+    auto* method = control<QComboBox>(window, QStringLiteral("CboMetodo"));
+    if (desarrollo == nullptr || tabs == nullptr || method == nullptr ||
+        !typeCoefficients(window, {"1", "-5", "0", "0"}))
+        return 1;
+    QTest::mouseClick(&solve, Qt::LeftButton);
+    tabs->setCurrentIndex(0);
+    method->setCurrentIndex(method->findText(QStringLiteral("Sacamos factor común x")));
+    desarrollo->resize(560, 1000);
+    QApplication::processEvents();
+    return save(desarrollo->grab(), folder + QStringLiteral("/metodo.png")) ? 0 : 1;
+}
+
+// x² − 5x + 6 ≤ 0 read as the Ecuación window reads it: the end of its
+// working, and its plot beside it.
+int shootInequality(Desarrollo& desarrollo, const QString& folder)
+{
+    const trx::EquationResult read = trx::readEquation("x² − 5x + 6 ≤ 0", ',');
+    auto* tabs = control<QTabWidget>(desarrollo, QStringLiteral("DesarrolloPestanas"));
+    auto* scroll = desarrollo.findChild<QScrollArea*>();
+    if (!read.reading || tabs == nullptr || scroll == nullptr)
+        return 1;
+    const trx::NormalForm& normal = read.reading->normal;
+    desarrollo.showWorking({{normal.a.get_str(), normal.b.get_str(), normal.c.get_str(), "0"},
+                            ',',
+                            trx::TypedOrigin{read.reading->steps, {}, normal.relation}});
+    desarrollo.resize(560, 640);
+    tabs->setCurrentIndex(0);
+    QApplication::processEvents();
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    const QPixmap working = desarrollo.grab();
+    tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    const QPixmap plot = desarrollo.grab();
+    QPixmap both(working.width() + plot.width(), std::max(working.height(), plot.height()));
+    both.fill(desarrollo.palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, working);
+    painter.drawPixmap(working.width(), 0, plot);
+    painter.end();
+    return save(both, folder + QStringLiteral("/inecuacion.png")) ? 0 : 1;
+}
+
 // Opens the Desarrollo window (F2) and solves the normal form the fields now
 // hold, which is the same equation.
 int shootDesarrollo(Form1& window, QPushButton& solve, const QString& output)
@@ -189,5 +252,11 @@ int main(int argc, char* argv[])
         return 0;
     if (shootDesarrollo(window, *solve, QApplication::arguments().at(2)) != 0)
         return 1;
-    return arguments == 4 ? shootPlots(window, *solve, QApplication::arguments().at(3)) : 0;
+    if (arguments == 3)
+        return 0;
+    const QString folder = QApplication::arguments().at(3);
+    auto* desarrollo = control<Desarrollo>(window, QStringLiteral("Desarrollo"));
+    if (desarrollo == nullptr || shootPlots(window, *solve, folder) != 0 || shootMethod(window, *solve, folder) != 0)
+        return 1;
+    return shootInequality(*desarrollo, folder);
 }

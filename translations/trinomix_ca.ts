@@ -374,6 +374,14 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>Desarrollo: %1</source>
         <translation>Desenvolupament: %1</translation>
     </message>
+    <message>
+        <source>Método de resolución</source>
+        <translation>Mètode de resolució</translation>
+    </message>
+    <message>
+        <source>Mé&amp;todo:</source>
+        <translation>Mè&amp;tode:</translation>
+    </message>
 </context>
 <context>
     <name>Equation</name>
@@ -1041,6 +1049,22 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>abajo</source>
         <translation>avall</translation>
+    </message>
+    <message>
+        <source>Solución de la inecuación</source>
+        <translation>Solució de la inequació</translation>
+    </message>
+    <message>
+        <source>Extremo incluido</source>
+        <translation>Extrem inclòs</translation>
+    </message>
+    <message>
+        <source>Extremo excluido</source>
+        <translation>Extrem exclòs</translation>
+    </message>
+    <message>
+        <source>La parte sombreada del eje x resuelve la inecuación: %1.</source>
+        <translation>La part ombrejada de l&apos;eix x resol la inequació: %1.</translation>
     </message>
 </context>
 <context>

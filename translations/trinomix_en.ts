@@ -374,6 +374,14 @@ Type “trinomix --help” to see the options.
         <source>Desarrollo: %1</source>
         <translation>Worked solution: %1</translation>
     </message>
+    <message>
+        <source>Método de resolución</source>
+        <translation>Solving method</translation>
+    </message>
+    <message>
+        <source>Mé&amp;todo:</source>
+        <translation>Me&amp;thod:</translation>
+    </message>
 </context>
 <context>
     <name>Equation</name>
@@ -1041,6 +1049,22 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>abajo</source>
         <translation>downwards</translation>
+    </message>
+    <message>
+        <source>Solución de la inecuación</source>
+        <translation>Solution of the inequality</translation>
+    </message>
+    <message>
+        <source>Extremo incluido</source>
+        <translation>End included</translation>
+    </message>
+    <message>
+        <source>Extremo excluido</source>
+        <translation>End excluded</translation>
+    </message>
+    <message>
+        <source>La parte sombreada del eje x resuelve la inecuación: %1.</source>
+        <translation>The shaded part of the x axis solves the inequality: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,12 @@
 #include "desarrollo/desarrollo.h"
 
 #include "desarrollo/formula_painter.h"
-#include "plot/plot_panel.h"
 #include "desarrollo/plot_plugin.h"
+#include "plot/plot_panel.h"
 #include "services/platform.h"
 #include "worked/derivation.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -112,7 +113,7 @@ Desarrollo::Desarrollo(QWidget* owner, Platform& platform) : QWidget(owner, Qt::
     // plot needs the room to zoom; its module loads only when it is shown.
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("DesarrolloPestanas"));
-    tabs_->addTab(scroll_, tr("&Desarrollo"));
+    tabs_->addTab(workingPage(), tr("&Desarrollo"));
     auto* plotPage = new QWidget(tabs_);
     new QVBoxLayout(plotPage);
     tabs_->addTab(plotPage, tr("&Gráfica"));
@@ -155,6 +156,29 @@ Desarrollo::Desarrollo(QWidget* owner, Platform& platform) : QWidget(owner, Qt::
     showMessage(tr("Pulse Calcular para ver aquí el desarrollo de la ecuación."));
 }
 
+// The method selector above the scrolled steps.
+QWidget* Desarrollo::workingPage()
+{
+    auto* working = new QWidget(this);
+    method_ = new QComboBox(working);
+    method_->setObjectName(QStringLiteral("CboMetodo"));
+    method_->setAccessibleName(tr("Método de resolución"));
+    auto* label = new QLabel(tr("Mé&todo:"), working);
+    label->setBuddy(method_);
+    connect(method_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < methods_.size())
+            showMethod(methods_[static_cast<std::size_t>(index)]);
+    });
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(label);
+    choice->addWidget(method_, 1);
+    auto* layout = new QVBoxLayout(working);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->addLayout(choice);
+    layout->addWidget(scroll_, 1);
+    return working;
+}
+
 void Desarrollo::clearSteps()
 {
     steps_.clear();
@@ -165,27 +189,68 @@ void Desarrollo::clearSteps()
     }
 }
 
-void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char separator)
+// By the method a teacher would use first, the others offered above.
+void Desarrollo::showWorking(const trx::WorkingRequest& request)
 {
-    clearSteps();
-    steps_ = trx::deriveSolution(fields, separator);
-    trx::translateSentences(steps_, translated);
-    if (steps_.empty()) {
+    request_ = request;
+    methods_ =
+        trx::applicableMethods(request.fields, request.separator, request.typed ? &request.typed->shape : nullptr);
+    if (methods_.empty()) {
         showMessage(tr("No hay ninguna ecuación de segundo grado que desarrollar."));
         return;
     }
-    for (const trx::WorkedStep& step : steps_)
-        stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
-    setWindowTitle(tr("Desarrollo: %1").arg(QString::fromStdString(trx::math::plainText(steps_.front().formula))));
+    const QSignalBlocker quiet(method_);
+    method_->clear();
+    for (const trx::Method method : methods_)
+        method_->addItem(QCoreApplication::translate("Derivation", trx::methodName(method)));
+    method_->setCurrentIndex(0);
+    showMethod(methods_.front());
     fieldsChanged_->hide();
-    fields_ = fields;
-    separator_ = separator;
-    if (plot_ != nullptr)
-        plot_->showEquation(fields_, separator_);
+    feedPlot();
     message_->hide();
     tabs_->show();
     for (QWidget* action : actions_)
         action->setEnabled(true);
+}
+
+// The equation as typed when it was, the working by `method`, and an
+// inequality's steps after it.
+void Desarrollo::showMethod(trx::Method method)
+{
+    clearSteps();
+    const std::optional<trx::TypedOrigin>& typed = request_.typed;
+    const trx::TypedShape* shape = typed ? &typed->shape : nullptr;
+    std::vector<trx::WorkedStep> worked;
+    solution_.reset();
+    if (typed && typed->relation != trx::Relation::Equal) {
+        if (auto inequality =
+                trx::deriveInequality(request_.fields, request_.separator, typed->relation, method, shape)) {
+            worked = std::move(inequality->steps);
+            solution_ = std::move(inequality->solution);
+        }
+    } else {
+        worked = trx::deriveSolution(request_.fields, request_.separator, method, shape);
+    }
+    if (typed)
+        steps_ = typed->steps;
+    steps_.insert(steps_.end(), worked.begin(), worked.end());
+    trx::translateSentences(steps_, translated);
+    // An inequality's steps end with its solution as a set.
+    solutionInWords_ =
+        solution_ ? QString::fromStdString(trx::math::spoken(steps_.back().formula, translated)) : QString();
+    for (const trx::WorkedStep& step : steps_)
+        stepList_->insertWidget(stepList_->count() - 1, new StepView(step, page_));
+    setWindowTitle(tr("Desarrollo: %1").arg(QString::fromStdString(trx::math::plainText(steps_.front().formula))));
+}
+
+// The parabola, shaded where it solves an inequality.
+void Desarrollo::feedPlot()
+{
+    if (plot_ == nullptr || steps_.empty())
+        return;
+    plot_->showEquation(request_.fields, request_.separator);
+    if (solution_)
+        plot_->showSolution(trx::shading(*solution_), solutionInWords_);
 }
 
 void Desarrollo::showMessage(const QString& why)
@@ -227,8 +292,7 @@ PlotPanel* Desarrollo::plot()
     }
     plot_ = factory->makePanel(page, platform_);
     page->layout()->addWidget(plot_->widget());
-    if (!steps_.empty())
-        plot_->showEquation(fields_, separator_);
+    feedPlot();
     return plot_;
 }
 

@@ -83,6 +83,15 @@ struct Marks {
 };
 Marks marks(const Features& features, char separator);
 
+// A part of the x axis shaded as the solution of an inequality: from `low`
+// to `high`, −∞ or +∞ where it has no end; a single point when low == high.
+struct Shade {
+    double low = 0;
+    double high = 0;
+    bool lowClosed = false;
+    bool highClosed = false;
+};
+
 // The curve over `range`, `count` ≥ 2 points, its values kept within a few
 // view heights of `clip` so that a drawing engine never meets overflow.
 std::vector<Point> curve(const Parabola& parabola, const Range& range, const Range& clip, int count);

@@ -30,6 +30,7 @@ public:
 
     QWidget* widget() override { return this; }
     void showEquation(const std::array<std::string, 4>& fields, char separator) override;
+    void showSolution(const std::vector<trx::plot::Shade>& parts, const QString& inWords) override;
     void showNothing() override;
     void paint(QPainter& painter, const QRectF& target, const QSize& size) override;
     bool exportTo(const QString& path, const QSize& size) override;
@@ -97,6 +98,12 @@ void Grafica::showEquation(const std::array<std::string, 4>& fields, char separa
     setAccessibleDescription(chart_->accessibleDescription());
     for (QWidget* action : actions_)
         action->setEnabled(true);
+}
+
+void Grafica::showSolution(const std::vector<trx::plot::Shade>& parts, const QString& inWords)
+{
+    chart_->setSolution(parts, inWords);
+    setAccessibleDescription(chart_->accessibleDescription());
 }
 
 void Grafica::showNothing()

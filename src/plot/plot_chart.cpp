@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/plot_chart.h"
 
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QLabel>
 #include <QLineSeries>
@@ -15,8 +16,12 @@ namespace plot = trx::plot;
 namespace {
 
 constexpr int kCurvePoints = 240;
-constexpr double kZoomStep = 0.8;  // one wheel notch or one key press
-constexpr double kPanStep = 0.1;   // of the view's width or height, for each arrow key
+constexpr double kZoomStep = 0.8;          // one wheel notch or one key press
+constexpr double kPanStep = 0.1;           // of the view's width or height, for each arrow key
+constexpr double kBandHalfHeight = 0.015;  // of the view's height, either side of the x axis
+// On the chart's own white background, whatever the desktop's theme; apart
+// from the curve's red, the axis of symmetry's blue and the intercept's green.
+const QColor kSolutionColour(120, 50, 190);
 
 QString text(const std::string& s)
 {
@@ -54,6 +59,9 @@ PlotChart::PlotChart(QWidget* parent)
       yAxisLine_(new QLineSeries),
       vertex_(nullptr),
       intercept_(nullptr),
+      bands_{new QAreaSeries(new QLineSeries, new QLineSeries), new QAreaSeries(new QLineSeries, new QLineSeries)},
+      closedEnds_(nullptr),
+      openEnds_(nullptr),
       coordinates_(new QLabel(this))
 {
     setObjectName(QStringLiteral("GraficaCurva"));
@@ -70,13 +78,26 @@ PlotChart::PlotChart(QWidget* parent)
     chart()->addAxis(axisX_, Qt::AlignBottom);
     chart()->addAxis(axisY_, Qt::AlignLeft);
 
-    const auto addLine = [this](QLineSeries* series, const QPen& pen, const QString& name) {
+    const auto attach = [this](QAbstractSeries* series, const QString& name) {
         series->setName(name);
-        series->setPen(pen);
         chart()->addSeries(series);
         series->attachAxis(axisX_);
         series->attachAxis(axisY_);
     };
+    const auto addLine = [&attach](QLineSeries* series, const QPen& pen, const QString& name) {
+        series->setPen(pen);
+        attach(series, name);
+    };
+    // Under everything else.
+    for (QAreaSeries* band : bands_) {
+        QColor fill = kSolutionColour;
+        fill.setAlpha(80);
+        band->setBrush(fill);
+        band->setPen(QPen(kSolutionColour, 1));
+        band->upperSeries()->setParent(band);
+        band->lowerSeries()->setParent(band);
+        attach(band, tr("Solución de la inecuación"));
+    }
     addLine(xAxisLine_, QPen(Qt::darkGray, 1), tr("Eje x"));
     addLine(yAxisLine_, QPen(Qt::darkGray, 1), tr("Eje y"));
     addLine(symmetry_, QPen(QColor(40, 90, 200), 1.5, Qt::DashLine), tr("Eje de simetría"));
@@ -84,6 +105,14 @@ PlotChart::PlotChart(QWidget* parent)
     roots_ = {markSeries(QColor(200, 30, 40), tr("Raíz")), markSeries(QColor(200, 30, 40), tr("Raíz"))};
     vertex_ = markSeries(QColor(40, 90, 200), tr("Vértice"));
     intercept_ = markSeries(QColor(20, 140, 60), tr("Corte con el eje y"));
+    closedEnds_ = markSeries(kSolutionColour, tr("Extremo incluido"));
+    openEnds_ = markSeries(kSolutionColour, tr("Extremo excluido"));
+    openEnds_->setColor(Qt::white);
+    for (QScatterSeries* ends : {closedEnds_, openEnds_}) {
+        ends->setPointLabelsVisible(false);
+        ends->setMarkerSize(8);
+        ends->setPen(QPen(kSolutionColour, 2));
+    }
 
     coordinates_->setObjectName(QStringLiteral("GraficaCoordenadas"));
     coordinates_->move(8, 6);
@@ -112,14 +141,26 @@ void PlotChart::setEquation(const plot::Features& features, char separator)
     features_ = features;
     chart()->setTitle(features_.roots.empty() ? tr("La parábola no corta al eje x: las soluciones no son reales.")
                                               : QString());
+    solution_.clear();
+    solutionInWords_.clear();
     placeMarks();
     describe();
     resetView();
 }
 
+void PlotChart::setSolution(const std::vector<plot::Shade>& parts, const QString& inWords)
+{
+    solution_ = parts;
+    solutionInWords_ = inWords;
+    describe();
+    placeShading();
+}
+
 void PlotChart::clear()
 {
     hasParabola_ = false;
+    solution_.clear();
+    placeShading();
     for (QXYSeries* series :
          std::initializer_list<QXYSeries*>{curve_, symmetry_, vertex_, intercept_, roots_[0], roots_[1]})
         series->clear();
@@ -139,6 +180,7 @@ void PlotChart::copyFrom(const PlotChart& other)
     if (!other.hasParabola_)
         return;
     setEquation(other.features_, other.separator_);
+    setSolution(other.solution_, other.solutionInWords_);
     setView(other.view_);
 }
 
@@ -158,6 +200,33 @@ void PlotChart::placeMarks()
     intercept_->setPointLabelsFormat(text(marks.intercept.label));
 }
 
+// A band along the x axis for each part, cut to the view, with its ends
+// marked: filled when they belong to the solution, hollow when not.
+void PlotChart::placeShading()
+{
+    closedEnds_->clear();
+    openEnds_->clear();
+    for (std::size_t i = 0; i < bands_.size(); ++i) {
+        QLineSeries* upper = bands_[i]->upperSeries();
+        QLineSeries* lower = bands_[i]->lowerSeries();
+        if (i >= solution_.size()) {
+            upper->clear();
+            lower->clear();
+            continue;
+        }
+        const plot::Shade& part = solution_[i];
+        const double from = std::clamp(part.low, view_.x.min, view_.x.max);
+        const double to = std::clamp(part.high, view_.x.min, view_.x.max);
+        const double half = view_.y.span() * kBandHalfHeight;
+        upper->replace({{from, half}, {to, half}});
+        lower->replace({{from, -half}, {to, -half}});
+        if (std::isfinite(part.low))
+            (part.lowClosed ? closedEnds_ : openEnds_)->append(part.low, 0);
+        if (std::isfinite(part.high) && part.high != part.low)  // a single point is marked once
+            (part.highClosed ? closedEnds_ : openEnds_)->append(part.high, 0);
+    }
+}
+
 void PlotChart::describe()
 {
     const plot::Marks marks = plot::marks(features_, separator_);
@@ -168,9 +237,13 @@ void PlotChart::describe()
         roots = tr("Toca al eje x en un solo punto, %1.").arg(text(marks.roots[0].label));
     else
         roots = tr("Corta al eje x en %1 y en %2.").arg(text(marks.roots[0].label), text(marks.roots[1].label));
-    setAccessibleDescription(tr("Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.")
-                                 .arg(text(marks.vertex.label), features_.parabola.a > 0 ? tr("arriba") : tr("abajo"),
-                                      roots, text(marks.intercept.label)));
+    QString description = tr("Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.")
+                              .arg(text(marks.vertex.label), features_.parabola.a > 0 ? tr("arriba") : tr("abajo"),
+                                   roots, text(marks.intercept.label));
+    if (!solutionInWords_.isEmpty())
+        description +=
+            QLatin1Char(' ') + tr("La parte sombreada del eje x resuelve la inecuación: %1.").arg(solutionInWords_);
+    setAccessibleDescription(description);
 }
 
 void PlotChart::setView(const plot::View& view)
@@ -182,6 +255,7 @@ void PlotChart::setView(const plot::View& view)
     symmetry_->replace({{features_.vertex.x, view.y.min}, {features_.vertex.x, view.y.max}});
     xAxisLine_->replace({{view.x.min, 0}, {view.x.max, 0}});
     yAxisLine_->replace({{0, view.y.min}, {0, view.y.max}});
+    placeShading();
     hideCrowdedLabels();
 }
 

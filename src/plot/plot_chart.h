@@ -4,12 +4,14 @@
 // the current view, redrawn whenever the view moves.  The wheel zooms around
 // the pointer, dragging pans, a double click or the 0 key restores the
 // default view; + and − zoom, the arrows pan.  The pointer's coordinates
-// show in the top left corner.
+// show in the top left corner.  The solution of an inequality shows as a
+// band along the x axis, its ends filled when they belong to it.
 
 #include "exact/plot_view.h"
 
 #include <QChartView>
 
+class QAreaSeries;
 class QCategoryAxis;
 class QLabel;
 class QLineSeries;
@@ -21,6 +23,8 @@ public:
     explicit PlotChart(QWidget* parent);
 
     void setEquation(const trx::plot::Features& features, char separator);
+    // Until the next equation.
+    void setSolution(const std::vector<trx::plot::Shade>& parts, const QString& inWords);
     void clear();
     void resetView();
     // The same parabola and view, for drawing at another size.
@@ -40,6 +44,7 @@ protected:
 private:
     void setView(const trx::plot::View& view);
     void placeMarks();
+    void placeShading();
     void hideCrowdedLabels();
     void describe();
     QPointF valueAt(const QPointF& pixel) const;
@@ -49,6 +54,8 @@ private:
     trx::plot::Features features_;
     trx::plot::View view_;
     char separator_ = ',';
+    std::vector<trx::plot::Shade> solution_;
+    QString solutionInWords_;
     QCategoryAxis* axisX_;
     QCategoryAxis* axisY_;
     QLineSeries* curve_;
@@ -58,6 +65,9 @@ private:
     std::vector<QScatterSeries*> roots_;  // one series for each, each with its label
     QScatterSeries* vertex_;
     QScatterSeries* intercept_;
+    std::array<QAreaSeries*, 2> bands_;  // an inequality's solution has two parts at most
+    QScatterSeries* closedEnds_;
+    QScatterSeries* openEnds_;
     QLabel* coordinates_;
     QPointF dragFrom_;
     bool dragging_ = false;

@@ -5,6 +5,8 @@
 // loads the first time the plot is needed, so that the chart library costs
 // the program nothing at start-up; the plug-in is a PlotPanelFactory.
 
+#include "exact/plot_view.h"
+
 #include <QObject>
 #include <QRectF>
 #include <QSize>
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class Platform;
 class QPainter;
@@ -24,6 +27,9 @@ public:
     virtual QWidget* widget() = 0;
     // y = a·x² + b·x + c − d from the fields a, b, c, d of a working.
     virtual void showEquation(const std::array<std::string, 4>& fields, char separator) = 0;
+    // Shades the parts of the x axis that solve an inequality, in increasing
+    // order, until the next equation; `inWords` names them for a screen reader.
+    virtual void showSolution(const std::vector<trx::plot::Shade>& parts, const QString& inWords) = 0;
     virtual void showNothing() = 0;
     // The plot at `size` pixels, drawn into `target` (a printed page).
     virtual void paint(QPainter& painter, const QRectF& target, const QSize& size) = 0;
@@ -38,5 +44,5 @@ public:
     virtual PlotPanel* makePanel(QWidget* parent, Platform& platform) = 0;
 };
 
-#define TRX_PLOT_PANEL_FACTORY_IID "org.example.trinomix.PlotPanelFactory/1"
+#define TRX_PLOT_PANEL_FACTORY_IID "org.example.trinomix.PlotPanelFactory/2"
 Q_DECLARE_INTERFACE(PlotPanelFactory, TRX_PLOT_PANEL_FACTORY_IID)

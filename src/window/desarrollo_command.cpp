@@ -28,7 +28,7 @@ void Form1::showWorking(const std::array<std::string, 4>& fields)
 {
     lastWorking_ = {fields, nullptr};
     if (desarrollo_ != nullptr)
-        desarrollo_->showWorking(fields, SeparadorDecimal);
+        desarrollo_->showWorking({fields, SeparadorDecimal, std::nullopt});
 }
 
 void Form1::explainNoWorking(const char* why)
@@ -45,7 +45,7 @@ void Form1::openDesarrollo()
     if (desarrollo_ == nullptr) {
         desarrollo_ = new Desarrollo(this, *platform_);
         if (lastWorking_.fields)
-            desarrollo_->showWorking(*lastWorking_.fields, SeparadorDecimal);
+            desarrollo_->showWorking({*lastWorking_.fields, SeparadorDecimal, std::nullopt});
         else if (lastWorking_.why != nullptr)
             desarrollo_->showMessage(tr(lastWorking_.why));
         const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);

@@ -5,6 +5,7 @@
 #include "worked/roots.h"
 
 #include <cmath>
+#include <limits>
 
 namespace trx {
 
@@ -192,6 +193,16 @@ const char* signRule(std::size_t rootCount)
 double ExactPoint::approximate() const
 {
     return rational.get_d() + coefficient.get_d() * std::sqrt(radicand.get_d());
+}
+
+std::vector<plot::Shade> shading(const SolutionSet& solution)
+{
+    constexpr double infinite = std::numeric_limits<double>::infinity();
+    std::vector<plot::Shade> shades;
+    for (const Interval& part : solution.intervals)
+        shades.push_back({part.low ? part.low->approximate() : -infinite,
+                          part.high ? part.high->approximate() : infinite, part.lowClosed, part.highClosed});
+    return shades;
 }
 
 InequalityWorking solveInequality(const mpz_class& a, const mpz_class& b, const mpz_class& c, Relation relation)

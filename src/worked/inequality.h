@@ -5,11 +5,11 @@
 // roots gives the solution, written as intervals and as a set, and handed
 // over as plain data so that the plot can shade it.
 
+#include "exact/plot_view.h"
 #include "worked/derivation.h"
 #include "worked/relation.h"
 
 namespace trx {
-
 
 // rational + coefficient·√radicand, exact.
 struct ExactPoint {
@@ -33,9 +33,13 @@ struct SolutionSet {
 };
 
 struct InequalityWorking {
-    std::vector<WorkedStep> steps;  // to follow the equation's working
+    std::vector<WorkedStep> steps;  // to follow the equation's working; the last writes the set
+
     SolutionSet solution;
 };
+
+// The solution as the plot shades it, the ends approximated.
+std::vector<plot::Shade> shading(const SolutionSet& solution);
 
 // a·x² + b·x + c (relation) 0, with whole coefficients of either sign, a ≠ 0.
 // `relation` is one of the four inequalities, not Equal.

@@ -4,6 +4,12 @@
 #include "desarrollo/desarrollo.h"
 #include "window_harness.h"
 
+#include <QAreaSeries>
+#include <QChartView>
+#include <QComboBox>
+#include <QLineSeries>
+#include <QTabWidget>
+
 #include <tuple>
 
 namespace {
@@ -45,7 +51,8 @@ TEST(Desarrollo, ShowsTheLastSolveAndReportsWhatLeavesIt)
     window.press(0, Qt::Key_F2);
     auto* desarrollo = window.find<Desarrollo>(QStringLiteral("Desarrollo"));
     ASSERT_NE(desarrollo, nullptr);
-    EXPECT_TRUE(QString::fromStdString(trx::workingPlainText(desarrollo->steps())).contains(QStringLiteral("x₁ = √2, x₂ = −√2")));
+    EXPECT_TRUE(QString::fromStdString(trx::workingPlainText(desarrollo->steps()))
+                    .contains(QStringLiteral("x₁ = √2, x₂ = −√2")));
     EXPECT_EQ(desarrollo->windowTitle(), QStringLiteral("Desarrollo: x² − 2 = 0"));
     EXPECT_TRUE(window.label(QStringLiteral("DesarrolloAviso"))->isVisibleTo(desarrollo));
 
@@ -55,6 +62,51 @@ TEST(Desarrollo, ShowsTheLastSolveAndReportsWhatLeavesIt)
     window.platform.fileAnswers = {QStringLiteral("/no/such/folder/desarrollo.pdf")};
     QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdPdf")), Qt::LeftButton);
     EXPECT_TRUE(window.platform.messageTexts().join(QString()).contains(QStringLiteral("/no/such/folder")));
+}
+
+// The teacher's method first; another chosen above the steps is the one copied.
+TEST(Desarrollo, WorksByTheMethodChosen)
+{
+    WindowHarness window;
+    window.typeEquation(QStringLiteral("1"), QStringLiteral("-5"), QStringLiteral("6"), QStringLiteral("0"));
+    window.clickSolve();
+    window.press(0, Qt::Key_F2);
+    auto* desarrollo = window.find<Desarrollo>(QStringLiteral("Desarrollo"));
+    auto* method = window.find<QComboBox>(QStringLiteral("CboMetodo"));
+    ASSERT_TRUE(desarrollo != nullptr && method != nullptr);
+    EXPECT_TRUE(method->isVisibleTo(desarrollo));
+    EXPECT_TRUE(QString::fromStdString(trx::workingPlainText(desarrollo->steps()))
+                    .contains(QStringLiteral("Suma y producto de las raíces")));
+    method->setCurrentIndex(method->findText(QStringLiteral("Fórmula general")));
+    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("CmdCopiar")), Qt::LeftButton);
+    ASSERT_NE(window.platform.clipboard, nullptr);
+    const QString copied = window.platform.clipboard->text();
+    EXPECT_TRUE(copied.contains(QStringLiteral("Fórmula general")) && !copied.contains(QStringLiteral("Suma y")))
+        << copied.toStdString();
+}
+
+// x² − 5x + 6 ≤ 0 is worked after its equation and shaded on the plot from
+// 2 to 3, until an equation follows.
+TEST(Desarrollo, ShadesTheSolutionOfAnInequality)
+{
+    RecordingPlatform platform;
+    Desarrollo desarrollo(nullptr, platform);
+    const std::array<std::string, 4> fields = {"1", "-5", "6", "0"};
+    desarrollo.showWorking({fields, ',', trx::TypedOrigin{{}, {}, trx::Relation::LessOrEqual}});
+    const std::string working = trx::workingPlainText(desarrollo.steps());
+    EXPECT_NE(working.find("intervalos:\n    [2, 3]\n"), std::string::npos) << working;
+    desarrollo.findChild<QTabWidget*>(QStringLiteral("DesarrolloPestanas"))->setCurrentIndex(1);
+    auto* plot = desarrollo.findChild<QWidget*>(QStringLiteral("Grafica"));
+    auto* chart = desarrollo.findChild<QChartView*>(QStringLiteral("GraficaCurva"));
+    ASSERT_TRUE(plot != nullptr && chart != nullptr) << "the plot module did not load";
+    EXPECT_TRUE(plot->accessibleDescription().contains(QStringLiteral("La parte sombreada del eje x")));
+    const auto band = [chart] { return qobject_cast<QAreaSeries*>(chart->chart()->series().front())->upperSeries(); };
+    ASSERT_EQ(band()->count(), 2);
+    EXPECT_EQ(std::pair(band()->at(0).x(), band()->at(1).x()), std::pair(2.0, 3.0));
+
+    desarrollo.showWorking({fields, ',', std::nullopt});
+    EXPECT_EQ(band()->count(), 0);
+    EXPECT_FALSE(plot->accessibleDescription().contains(QStringLiteral("sombreada")));
 }
 
 // Open at the exit, it opens again at the next start; never used, it does not.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -13,19 +14,21 @@ namespace {
 
 using trx::Relation;
 
-// The data as a reader checks it: [2, 3], (−inf, 1) U (1, +inf)…
+// The shading the plot gets, as a reader checks it: [2, 3], (-inf, 1) U (1, +inf)…
+std::string end(double value)
+{
+    char text[32] = "+inf";
+    if (!std::isinf(value))
+        std::snprintf(text, sizeof text, "%.4g", value);
+    return value < 0 && std::isinf(value) ? "-inf" : text;
+}
+
 std::string described(const trx::SolutionSet& set)
 {
     std::string out;
-    for (const trx::Interval& part : set.intervals) {
-        char low[32] = "-inf", high[32] = "+inf";
-        if (part.low)
-            std::snprintf(low, sizeof low, "%.4g", part.low->approximate());
-        if (part.high)
-            std::snprintf(high, sizeof high, "%.4g", part.high->approximate());
-        out += std::string(out.empty() ? "" : " U ") + (part.lowClosed ? "[" : "(") + low + ", " + high +
-               (part.highClosed ? "]" : ")");
-    }
+    for (const trx::plot::Shade& part : trx::shading(set))
+        out += std::string(out.empty() ? "" : " U ") + (part.lowClosed ? "[" : "(") + end(part.low) + ", " +
+               end(part.high) + (part.highClosed ? "]" : ")");
     return out.empty() ? "empty" : out;
 }
 
