@@ -2,10 +2,11 @@
 #include "desarrollo/desarrollo.h"
 
 #include "desarrollo/formula_painter.h"
-#include "plot/plot_panel.h"
 #include "desarrollo/plot_plugin.h"
+#include "plot/plot_panel.h"
 #include "services/platform.h"
 #include "worked/derivation.h"
+#include "worked/inequality.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -81,6 +82,28 @@ protected:
 private:
     trx::WorkedStep step_;
 };
+
+// An equation typed whole: its steps to the normal form, then the method
+// its shape suggests, then the inequality when it is one.
+std::vector<trx::WorkedStep> requestedWorking(const trx::WorkingRequest& request)
+{
+    if (!request.typed)
+        return trx::deriveSolution(request.fields, request.separator);
+    const trx::TypedOrigin& typed = *request.typed;
+    const auto methods = trx::applicableMethods(request.fields, request.separator, &typed.shape);
+    if (methods.empty())
+        return {};
+    std::vector<trx::WorkedStep> steps = typed.steps;
+    std::vector<trx::WorkedStep> rest;
+    if (typed.relation == trx::Relation::Equal) {
+        rest = trx::deriveSolution(request.fields, request.separator, methods.front(), &typed.shape);
+    } else if (auto inequality = trx::deriveInequality(request.fields, request.separator, typed.relation,
+                                                       methods.front(), &typed.shape)) {
+        rest = std::move(inequality->steps);
+    }
+    steps.insert(steps.end(), std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()));
+    return steps;
+}
 
 }  // namespace
 
@@ -165,10 +188,12 @@ void Desarrollo::clearSteps()
     }
 }
 
-void Desarrollo::showWorking(const std::array<std::string, 4>& fields, char separator)
+void Desarrollo::showWorking(const trx::WorkingRequest& request)
 {
+    const std::array<std::string, 4>& fields = request.fields;
+    const char separator = request.separator;
     clearSteps();
-    steps_ = trx::deriveSolution(fields, separator);
+    steps_ = requestedWorking(request);
     trx::translateSentences(steps_, translated);
     if (steps_.empty()) {
         showMessage(tr("No hay ninguna ecuación de segundo grado que desarrollar."));

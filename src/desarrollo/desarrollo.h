@@ -10,6 +10,7 @@
 // that.
 
 #include "worked/working.h"
+#include "worked/working_request.h"
 
 #include <QWidget>
 
@@ -30,7 +31,7 @@ class Desarrollo : public QWidget {
 public:
     Desarrollo(QWidget* owner, Platform& platform);
 
-    void showWorking(const std::array<std::string, 4>& fields, char separator);
+    void showWorking(const trx::WorkingRequest& request);
     void showMessage(const QString& why);
     // A line above the working that says the main window's fields are no
     // longer the ones worked.

@@ -377,6 +377,14 @@ EquationResult readEquation(std::string_view text, char separator, EquationSteps
         return result;
     EquationReading reading;
     reading.typed = std::move(*typed);
+    if (steps == EquationSteps::Skip) {
+        if (auto normal = quickNormalForm(reading.typed)) {
+            reading.normal = std::move(*normal);
+            reading.readAs = writeEquation(reading.typed, separator);
+            result.reading = std::move(reading);
+            return result;
+        }
+    }
     if (auto refused = Reducer(reading.typed, separator, steps).run(reading)) {
         result.error = std::move(*refused);
         return result;
