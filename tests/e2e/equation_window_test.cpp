@@ -15,7 +15,7 @@ TEST(EcuacionWindow, TypedEquationSolvedThroughTheFields)
         QStringLiteral("ctrl+e @box:Ecuación x parenleft x space plus space 3 parenright space equal space 1 0 Return "
                        "@activate:Trinomix @click:Label4 @copy @click:Label5 @copy"));
     EXPECT_EQ(results.toStdString(), "2 ; -5 ; ");
-    const QString working = session.play(QStringLiteral("F2 @box:Desarrollo ctrl+c @got"));
+    const QString working = session.play(QStringLiteral("F2 @box:Desarrollo ctrl+c @got @activate:Trinomix"));
     EXPECT_TRUE(working.startsWith(QString::fromUtf8("Ecuación:\n    x·(x + 3) = 10\n"
                                                      "Quitamos los paréntesis:\n    x² + 3x = 10\n")))
         << working.toStdString();
