@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Ecuación window: typed equations solved through the main window's
 // fields, the caret under a refusal, degree 1 left out of the fields, the
-// working from the typed equation, and the history on Up.
+// working from the typed equation, a paste, and the history on Up.
 
 #include "desarrollo/desarrollo.h"
 #include "window_harness.h"
 
+#include <QClipboard>
 #include <QDialog>
 
 namespace {
@@ -71,8 +72,9 @@ TEST(EquationWindow, SaysWhatItCannotSolve)
     EXPECT_EQ(window.fieldTexts().join(QLatin1Char('|')), QStringLiteral("1|1|0|0"));  // the defaults, untouched
 }
 
-// The working starts from the typed equation until a field is changed; Up
-// brings back the equations solved, newest first.
+// The working starts from the typed equation until a field is changed; a
+// paste is read like typing; Up brings back the equations solved, newest
+// first.
 TEST(EquationWindow, WorksTheTypedEquationAndRemembersIt)
 {
     EquationWindowHarness window;
@@ -91,6 +93,10 @@ TEST(EquationWindow, WorksTheTypedEquationAndRemembersIt)
     window.clickSolve();
     EXPECT_TRUE(working().startsWith(QStringLiteral("Ecuación:\n    x² − 4 = 1\n"))) << working().toStdString();
 
+    QApplication::clipboard()->setText(QStringLiteral("x^2 - 1 = 0"));
+    window.line()->clear();
+    QTest::keyClick(window.line(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window.reading(), QStringLiteral("x² − 1 = 0"));
     window.line()->clear();
     QTest::keyClick(window.line(), Qt::Key_Up);
     EXPECT_EQ(window.line()->text(), QStringLiteral("x² ≥ 4"));
