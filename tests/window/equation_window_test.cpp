@@ -4,10 +4,12 @@
 // working from the typed equation, a paste, and the history on Up.
 
 #include "desarrollo/desarrollo.h"
+#include "platform/settings_file.h"
 #include "window_harness.h"
 
 #include <QClipboard>
 #include <QDialog>
+#include <QSettings>
 
 namespace {
 
@@ -103,6 +105,24 @@ TEST(EquationWindow, WorksTheTypedEquationAndRemembersIt)
     QTest::keyClick(window.line(), Qt::Key_Up);
     EXPECT_EQ(window.line()->text(), QStringLiteral("x(x + 3) = 10"));
     EXPECT_EQ(window.platform.memoryStore.read("Ecuaciones", "h02"), "x(x + 3) = 10");
+}
+
+// The file keeps the history under [Ecuaciones] whichever section was
+// written last, and the main section has none of it.
+TEST(EquationWindow, HistoryInASectionOfItsOwn)
+{
+    TemporaryStore store;
+    SettingsFile file;
+    ASSERT_TRUE(file.write({{"val1", "2"}}));
+    ASSERT_TRUE(file.write("Ecuaciones", {{"h01", "x² = 4"}}));
+    ASSERT_TRUE(file.write({{"val2", "3"}}));
+    EXPECT_EQ(file.read("Ecuaciones", "h01"), "x² = 4");
+    EXPECT_EQ(SettingsFile().read("h01"), std::nullopt);
+    const QSettings written(store.iniPath(), QSettings::IniFormat);
+    EXPECT_EQ(written.value(QStringLiteral("Valors/val1")).toString() +
+                  written.value(QStringLiteral("Valors/val2")).toString(),
+              QStringLiteral("23"));
+    EXPECT_EQ(written.value(QStringLiteral("Ecuaciones/h01")).toString(), QStringLiteral("x² = 4"));
 }
 
 }  // namespace
