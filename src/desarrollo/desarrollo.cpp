@@ -2,8 +2,8 @@
 #include "desarrollo/desarrollo.h"
 
 #include "desarrollo/formula_painter.h"
-#include "desarrollo/plot_plugin.h"
 #include "plot/plot_panel.h"
+#include "desarrollo/plot_plugin.h"
 #include "services/platform.h"
 #include "worked/derivation.h"
 #include "worked/inequality.h"

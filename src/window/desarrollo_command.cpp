@@ -2,10 +2,10 @@
 // Opening the Desarrollo window and feeding it the solves, and the two
 // settings that bring it back where the user left it.
 
-#include "desarrollo/desarrollo.h"
-#include "services/platform.h"
 #include "settings/settings_table.h"
+#include "desarrollo/desarrollo.h"
 #include "window/form1.h"
+#include "services/platform.h"
 
 #include <QScreen>
 

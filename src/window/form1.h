@@ -14,8 +14,8 @@
 #include "core/display_options.h"
 #include "core/run_time_error.h"
 #include "window/coefficient_fields.h"
-#include "window/form1_controls.h"
 #include "window/menus.h"
+#include "window/form1_controls.h"
 #include "worked/working_request.h"
 
 #include <QMainWindow>
@@ -142,16 +142,19 @@ private:
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
-    Desarrollo* desarrollo_ = nullptr;  // built when first opened
-    bool reopenDesarrollo_ = false;     // it was open at the last exit
+    Desarrollo* desarrollo_ = nullptr;     // built when first opened
+    bool reopenDesarrollo_ = false;        // it was open at the last exit
     struct {
         std::optional<trx::WorkingRequest> request;  // the last good solve
         const char* why = nullptr;                   // else why there is no working, if solved
     } lastWorking_;
-    EquationWindow* ecuacion_ = nullptr;                // built when first opened
-    std::optional<trx::WorkingRequest> typedEquation_;  // written into the fields by Ecuación's Resolver
-    QShortcut* exitOnEscape_ = nullptr;                 // Esc runs the exit command once it has been declined
-    std::vector<QAction*> shortcutItems_;               // items whose shortcut keys win over a text box's own
+    QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
+    std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
+
+    // The Ecuación window, built when first opened, and what its Resolver
+    // wrote into the fields, for the working while they still hold it.
+    EquationWindow* ecuacion_ = nullptr;
+    std::optional<trx::WorkingRequest> typedEquation_;
 
     std::unique_ptr<CoefficientFields> fields_;
 
