@@ -80,7 +80,7 @@ EquationWindow::EquationWindow(QWidget* owner, trx::SettingsStore& store, char s
     solveButton->setDefault(true);
     QPushButton* closeButton = buttons->addButton(tr("&Cerrar"), QDialogButtonBox::RejectRole);
     closeButton->setObjectName(QStringLiteral("CmdCerrar"));
-    connect(solveButton, &QPushButton::clicked, this, &EquationWindow::resolver);
+    connect(solveButton, &QPushButton::clicked, this, &EquationWindow::solveTyped);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
@@ -127,7 +127,7 @@ void EquationWindow::showRefusal(const QString& sentence, std::size_t column)
     caret_->setText(QStringLiteral("^"));
 }
 
-void EquationWindow::resolver()
+void EquationWindow::solveTyped()
 {
     const std::string text = equation_->text().trimmed().toStdString();
     const trx::EquationResult result = trx::readEquation(text, separator_, trx::EquationSteps::Record);

@@ -29,12 +29,11 @@ public:
     // `store` keeps the history; `separator` is the desktop's decimal one.
     EquationWindow(QWidget* owner, trx::SettingsStore& store, char separator, Solve solve);
 
-    void resolver();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void solveTyped();  // Resolver
     void showReading();
     void showRefusal(const QString& sentence, std::size_t column);
     void browseHistory(int step);
