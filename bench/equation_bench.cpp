@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The equation reader: a 200-character equation read, expanded and brought
-// to its normal form with every step, as the Ecuación window does on each
-// change of the text.
+// to its normal form, as the Ecuación window does on each change of the
+// text, and the same with every step, as it does once on Resolver.
 #include "equation/equation.h"
 
 #include <benchmark/benchmark.h>
@@ -20,6 +20,13 @@ void readLongEquation(benchmark::State& state)
         benchmark::DoNotOptimize(trx::readEquation(kLongEquation, ','));
 }
 BENCHMARK(readLongEquation)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+void readLongEquationWithSteps(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trx::readEquation(kLongEquation, ',', trx::EquationSteps::Record));
+}
+BENCHMARK(readLongEquationWithSteps)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 void readShortEquation(benchmark::State& state)
 {

@@ -19,7 +19,7 @@ bool sameNormalForm(const trx::NormalForm& x, const trx::NormalForm& y)
 
 void checkText(std::string_view text, char separator)
 {
-    const auto result = trx::readEquation(text, separator);
+    const auto result = trx::readEquation(text, separator, trx::EquationSteps::Record);
     if (!result.reading) {
         require(result.error.column <= text.size() && !result.error.text().empty(),
                 "a refusal without a sentence or past the end", text);
@@ -27,6 +27,11 @@ void checkText(std::string_view text, char separator)
     }
     const trx::EquationReading& reading = *result.reading;
     require(!reading.steps.empty(), "a reading without steps", text);
+    const auto quick = trx::readEquation(text, separator);
+    require(quick.reading && sameNormalForm(quick.reading->normal, reading.normal) &&
+                quick.reading->readAs == reading.readAs &&
+                quick.reading->verdict.has_value() == reading.verdict.has_value(),
+            "the reading without steps differs", text);
     require(reading.normal.degree() < 2 || reading.normal.a > 0, "a quadratic normal form with a <= 0", text);
     const auto again = trx::readEquation(reading.readAs, separator);
     require(again.reading.has_value(), "the line written back is refused", text);

@@ -455,6 +455,41 @@ Escriviu «trinomix --help» per veure les opcions.
     </message>
 </context>
 <context>
+    <name>EquationWindow</name>
+    <message>
+        <source>Ecuación</source>
+        <translation>Equació</translation>
+    </message>
+    <message>
+        <source>&amp;Ecuación (por ejemplo x(x + 3) = 10):</source>
+        <translation>&amp;Equació (per exemple x(x + 3) = 10):</translation>
+    </message>
+    <message>
+        <source>Arriba y Abajo recorren las últimas ecuaciones resueltas</source>
+        <translation>Amunt i Avall recorren les darreres equacions resoltes</translation>
+    </message>
+    <message>
+        <source>Dónde se detuvo la lectura</source>
+        <translation>On s&apos;ha aturat la lectura</translation>
+    </message>
+    <message>
+        <source>Lectura</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Resolver</source>
+        <translation>&amp;Resol</translation>
+    </message>
+    <message>
+        <source>&amp;Cerrar</source>
+        <translation>&amp;Tanca</translation>
+    </message>
+    <message>
+        <source>%1. Los campos no cambian: no es una ecuación de segundo grado.</source>
+        <translation>%1. Els camps no canvien: no és una equació de segon grau.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clic: pone o quita un valor de X.</source>
@@ -939,6 +974,10 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>El sistema no ha podido poner en marcha %1.</source>
         <translation>El sistema no ha pogut engegar %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Ecuación…</source>
+        <translation>&amp;Equació…</translation>
     </message>
 </context>
 <context>

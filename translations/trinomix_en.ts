@@ -455,6 +455,41 @@ Type “trinomix --help” to see the options.
     </message>
 </context>
 <context>
+    <name>EquationWindow</name>
+    <message>
+        <source>Ecuación</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>&amp;Ecuación (por ejemplo x(x + 3) = 10):</source>
+        <translation>&amp;Equation (for example x(x + 3) = 10):</translation>
+    </message>
+    <message>
+        <source>Arriba y Abajo recorren las últimas ecuaciones resueltas</source>
+        <translation>Up and Down go through the last equations solved</translation>
+    </message>
+    <message>
+        <source>Dónde se detuvo la lectura</source>
+        <translation>Where the reading stopped</translation>
+    </message>
+    <message>
+        <source>Lectura</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>&amp;Resolver</source>
+        <translation>&amp;Solve</translation>
+    </message>
+    <message>
+        <source>&amp;Cerrar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1. Los campos no cambian: no es una ecuación de segundo grado.</source>
+        <translation>%1. The fields do not change: it is not a second-degree equation.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clic: pone o quita un valor de X.</source>
@@ -939,6 +974,10 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>El sistema no ha podido poner en marcha %1.</source>
         <translation>The system could not start %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Ecuación…</source>
+        <translation>&amp;Equation…</translation>
     </message>
 </context>
 <context>

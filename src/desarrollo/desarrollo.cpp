@@ -6,6 +6,7 @@
 #include "plot/plot_panel.h"
 #include "services/platform.h"
 #include "worked/derivation.h"
+#include "worked/inequality.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

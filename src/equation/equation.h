@@ -113,7 +113,8 @@ struct EquationReading {
     NormalForm normal;
     // From the equation as read to the normal form; phrases of the context
     // "Derivation", as in the worked solution.  The last step holds the
-    // coefficients, or the verdict when the degree is below 2.
+    // coefficients, or the verdict when the degree is below 2.  Empty unless
+    // asked for (EquationSteps::Record).
     std::vector<WorkedStep> steps;
     // Below degree 2: "No es de segundo grado: queda 3x − 6 = 0, x = 2",
     // "Es una identidad…", "No tiene solución" (context "Derivation").
@@ -125,9 +126,13 @@ struct EquationResult {
     EquationError error;                     // why, when it was
 };
 
+// Building the steps' formulas costs most of the time of a reading: a window
+// that reads on every key asks for them only when it solves.
+enum class EquationSteps { Skip, Record };
+
 // Reads one equation; `separator` is the desktop's decimal separator, used
 // in every number written back.
-EquationResult readEquation(std::string_view text, char separator);
+EquationResult readEquation(std::string_view text, char separator, EquationSteps steps = EquationSteps::Skip);
 
 // The equation as a formula of the worked solution, and as one UTF-8 line in
 // the program's notation: "8x² − 4 = 3x·(3x − 1) + 7x".  Reading the line
@@ -163,5 +168,9 @@ struct SquareForm {
 // the other side numbers: (x − 1)² = 9, 2(x + 3)² − 8 = 0, (2x − 1)² = 9,
 // 3x² = 27.
 std::optional<SquareForm> squareForm(const TypedEquation& equation);
+
+// Both shapes as the worked solution's methods take them (worked/method.h):
+// a·(slope·x + constant)² + k becomes a·slope²·(x − h)² = −k.
+TypedShape typedShape(const TypedEquation& equation);
 
 }  // namespace trx

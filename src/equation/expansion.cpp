@@ -6,6 +6,8 @@
 #include "equation/parts.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 namespace trx {
 
@@ -181,6 +183,133 @@ std::optional<Polynomial> Expander::power(const Expression& expression)
     return square;
 }
 
+// The fast path: numerators of 1, x and x² over one positive denominator,
+// every number below kQuickLimit, so that no sum of three products of two
+// of them overflows 64 bits.
+struct QuickPolynomial {
+    std::array<std::int64_t, 3> numerators{};
+    std::int64_t denominator = 1;
+};
+constexpr std::int64_t kQuickLimit = std::int64_t(1) << 30;
+
+class QuickExpander {
+public:
+    std::optional<QuickPolynomial> run(const Expression& expression);
+    static std::optional<QuickPolynomial> reduced(QuickPolynomial value);
+    static std::optional<QuickPolynomial> added(const QuickPolynomial& x, const QuickPolynomial& y, bool subtract);
+
+private:
+    static std::optional<QuickPolynomial> number(const Expression& expression);
+    static std::optional<QuickPolynomial> times(const QuickPolynomial& x, const QuickPolynomial& y);
+    std::optional<QuickPolynomial> sum(const Expression& expression);
+    std::optional<QuickPolynomial> product(const Expression& expression);
+};
+
+std::optional<QuickPolynomial> QuickExpander::reduced(QuickPolynomial value)
+{
+    std::int64_t divisor = value.denominator;
+    for (const std::int64_t numerator : value.numerators)
+        divisor = std::gcd(divisor, numerator);
+    for (std::int64_t& numerator : value.numerators) {
+        numerator /= divisor;
+        if (numerator >= kQuickLimit || numerator <= -kQuickLimit)
+            return std::nullopt;
+    }
+    value.denominator /= divisor;
+    if (value.denominator >= kQuickLimit)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QuickPolynomial> QuickExpander::added(const QuickPolynomial& x, const QuickPolynomial& y, bool subtract)
+{
+    QuickPolynomial out;
+    for (std::size_t i = 0; i < 3; ++i)
+        out.numerators[i] = x.numerators[i] * y.denominator + (subtract ? -1 : 1) * y.numerators[i] * x.denominator;
+    out.denominator = x.denominator * y.denominator;
+    return reduced(out);
+}
+
+// The parser has refused every product of degree above 2.
+std::optional<QuickPolynomial> QuickExpander::times(const QuickPolynomial& x, const QuickPolynomial& y)
+{
+    QuickPolynomial out;
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t j = 0; i + j < 3; ++j)
+            out.numerators[i + j] += x.numerators[i] * y.numerators[j];
+    }
+    out.denominator = x.denominator * y.denominator;
+    return reduced(out);
+}
+
+std::optional<QuickPolynomial> QuickExpander::number(const Expression& expression)
+{
+    constexpr std::size_t kQuickDigits = 9;
+    if (expression.digits.size() > kQuickDigits || expression.places > static_cast<int>(kQuickDigits))
+        return std::nullopt;
+    QuickPolynomial out;
+    for (const char digit : expression.digits)
+        out.numerators[0] = out.numerators[0] * 10 + (digit - '0');
+    for (int i = 0; i < expression.places; ++i)
+        out.denominator *= 10;
+    return reduced(out);
+}
+
+std::optional<QuickPolynomial> QuickExpander::run(const Expression& expression)
+{
+    switch (expression.kind) {
+    case Expression::Kind::Number:
+        return number(expression);
+    case Expression::Kind::Variable:
+        return QuickPolynomial{{0, 1, 0}, 1};
+    case Expression::Kind::Sum:
+        return sum(expression);
+    case Expression::Kind::Product:
+        return product(expression);
+    case Expression::Kind::Power: {
+        auto value = run(expression.children[0]);
+        if (!value || expression.exponent == 1)
+            return value;
+        return expression.exponent == 0 ? QuickPolynomial{{1, 0, 0}, 1} : times(*value, *value);
+    }
+    case Expression::Kind::Bracket:
+        return run(expression.children[0]);
+    }
+    return std::nullopt;
+}
+
+std::optional<QuickPolynomial> QuickExpander::sum(const Expression& expression)
+{
+    std::optional<QuickPolynomial> out = QuickPolynomial{};
+    for (const Expression& term : expression.children) {
+        const auto value = run(term);
+        if (!value || !(out = added(*out, *value, term.inverse)))
+            return std::nullopt;
+    }
+    return out;
+}
+
+// A divisor has no x (the parser sees to it): its constant divides.
+std::optional<QuickPolynomial> QuickExpander::product(const Expression& expression)
+{
+    std::optional<QuickPolynomial> out = QuickPolynomial{{1, 0, 0}, 1};
+    for (const Expression& factor : expression.children) {
+        auto value = run(factor);
+        if (!value)
+            return std::nullopt;
+        if (factor.inverse) {
+            const std::int64_t divisor = value->numerators[0];
+            if (divisor == 0)
+                return std::nullopt;
+            value = QuickPolynomial{{divisor < 0 ? -value->denominator : value->denominator, 0, 0},
+                                    divisor < 0 ? -divisor : divisor};
+        }
+        if (!(out = times(*out, *value)))
+            return std::nullopt;
+    }
+    return out;
+}
+
 }  // namespace
 
 mpq_class Expression::numberValue() const
@@ -195,6 +324,26 @@ mpq_class Expression::numberValue() const
 std::optional<Polynomial> expand(const Expression& expression, Expansion& notes)
 {
     return Expander(notes).run(expression);
+}
+
+std::optional<NormalForm> quickNormalForm(const TypedEquation& equation)
+{
+    QuickExpander expander;
+    const auto left = expander.run(equation.left);
+    const auto right = left ? expander.run(equation.right) : std::nullopt;
+    const auto difference = right ? QuickExpander::added(*left, *right, true) : std::nullopt;
+    if (!difference || difference->numerators[2] == 0)
+        return std::nullopt;
+    // Over a positive denominator, the numerators are the equation cleared of it.
+    std::array<std::int64_t, 3> n = difference->numerators;
+    Relation relation = equation.relation;
+    if (n[2] < 0) {
+        n = {-n[0], -n[1], -n[2]};
+        relation = flipped(relation);
+    }
+    const std::int64_t divisor = std::gcd(std::gcd(n[0], n[1]), n[2]);
+    const auto whole = [divisor](std::int64_t value) { return mpz_class(static_cast<long>(value / divisor)); };
+    return NormalForm{whole(n[2]), whole(n[1]), whole(n[0]), relation};
 }
 
 int degreeOf(const Polynomial& polynomial)

@@ -25,6 +25,12 @@ struct Expansion {
 // is zero or a number grows too large (see `notes.error`).
 std::optional<Polynomial> expand(const Expression& expression, Expansion& notes);
 
+// The normal form of a quadratic by a fast path (machine integers over one
+// common denominator, reduced as they go) that builds no steps.  Nothing when
+// a number outgrows that path, a divisor is zero or the degree is below 2:
+// the exact expansion then decides, and says why.
+std::optional<NormalForm> quickNormalForm(const TypedEquation& equation);
+
 // The highest power with a nonzero coefficient; 0 for the zero polynomial.
 int degreeOf(const Polynomial& polynomial);
 

@@ -84,7 +84,7 @@ bool holds(const mpz_class& value, Relation relation)
 
 class Reducer {
 public:
-    Reducer(const TypedEquation& typed, char separator);
+    Reducer(const TypedEquation& typed, char separator, EquationSteps steps);
     std::optional<EquationError> run(EquationReading& out);
 
 private:
@@ -92,9 +92,16 @@ private:
     {
         steps_.push_back({{}, std::move(formula), std::move(phrases)});
     }
-    void add(const char* pattern, Node formula) { add({{pattern, {}}}, std::move(formula)); }
+    // A step showing the equation as it now stands; the formulas are only
+    // built when the steps are asked for.
+    void addCurrent(std::vector<Phrase> phrases)
+    {
+        if (record_)
+            add(std::move(phrases), currentNode());
+    }
+    void addCurrent(const char* pattern) { addCurrent({{pattern, {}}}); }
     // Adds the step unless its formula is the one before.
-    void addChange(std::vector<Phrase> phrases, Node formula);
+    void addChange(std::vector<Phrase> phrases);
 
     void removeBrackets(const Expansion& notes);
     void clearDenominators();
@@ -116,6 +123,7 @@ private:
 
     const TypedEquation& typed_;
     char separator_;
+    bool record_;            // build the steps
     bool decimals_ = false;  // a number was typed with decimals
     Relation relation_;
     Terms left_, right_;
@@ -129,16 +137,20 @@ bool typedWithDecimals(const Expression& expression)
                                                 [](const Expression& child) { return typedWithDecimals(child); });
 }
 
-Reducer::Reducer(const TypedEquation& typed, char separator)
+Reducer::Reducer(const TypedEquation& typed, char separator, EquationSteps steps)
     : typed_(typed),
       separator_(separator),
+      record_(steps == EquationSteps::Record),
       decimals_(typedWithDecimals(typed.left) || typedWithDecimals(typed.right)),
       relation_(typed.relation)
 {
 }
 
-void Reducer::addChange(std::vector<Phrase> phrases, Node formula)
+void Reducer::addChange(std::vector<Phrase> phrases)
 {
+    if (!record_)
+        return;
+    Node formula = currentNode();
     if (plain(formula) != plain(steps_.back().formula))
         add(std::move(phrases), std::move(formula));
 }
@@ -188,9 +200,11 @@ Node Reducer::termsNode(const Terms& terms) const
 
 std::optional<EquationError> Reducer::run(EquationReading& out)
 {
-    add(relation_ == Relation::Equal ? QT_TRANSLATE_NOOP("Derivation", "Ecuación:")
-                                     : QT_TRANSLATE_NOOP("Derivation", "Inecuación:"),
-        equationFormula(typed_, separator_));
+    if (record_)
+        add({{relation_ == Relation::Equal ? QT_TRANSLATE_NOOP("Derivation", "Ecuación:")
+                                           : QT_TRANSLATE_NOOP("Derivation", "Inecuación:"),
+              {}}},
+            equationFormula(typed_, separator_));
     Expansion notes;
     auto left = sideTerms(typed_.left, notes);
     auto right = left ? sideTerms(typed_.right, notes) : std::nullopt;
@@ -233,7 +247,7 @@ void Reducer::removeBrackets(const Expansion& notes)
                   {joined(notes.identities)}};
     else if (hasBracket(typed_.left) || hasBracket(typed_.right))
         phrase = {QT_TRANSLATE_NOOP("Derivation", "Quitamos los paréntesis:"), {}};
-    addChange({phrase}, currentNode());
+    addChange({phrase});
 }
 
 void Reducer::clearDenominators()
@@ -259,7 +273,7 @@ void Reducer::clearDenominators()
         for (Monomial& term : *side)
             term.coefficient *= multiple;
     }
-    add({phrase}, currentNode());
+    addCurrent({phrase});
 }
 
 void Reducer::moveLeft()
@@ -269,7 +283,7 @@ void Reducer::moveLeft()
     for (const Monomial& term : right_)
         left_.push_back({-term.coefficient, term.degree});
     right_.clear();
-    add(QT_TRANSLATE_NOOP("Derivation", "Pasamos todos los términos al primer miembro:"), currentNode());
+    addCurrent(QT_TRANSLATE_NOOP("Derivation", "Pasamos todos los términos al primer miembro:"));
 }
 
 void Reducer::collect()
@@ -283,7 +297,7 @@ void Reducer::collect()
     a_ = sum[2].get_num();
     b_ = sum[1].get_num();
     c_ = sum[0].get_num();
-    addChange({{QT_TRANSLATE_NOOP("Derivation", "Agrupamos los términos semejantes:"), {}}}, currentNode());
+    addChange({{QT_TRANSLATE_NOOP("Derivation", "Agrupamos los términos semejantes:"), {}}});
 }
 
 void Reducer::makeLeadingPositive()
@@ -297,10 +311,10 @@ void Reducer::makeLeadingPositive()
         term.coefficient = -term.coefficient;
     const bool turns = relation_ != Relation::Equal;
     relation_ = flipped(relation_);
-    add(turns ? QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por −1 para que el coeficiente de x² sea positivo; "
+    addCurrent(
+        turns ? QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por −1 para que el coeficiente de x² sea positivo; "
                                                 "la desigualdad cambia de sentido:")
-              : QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por −1 para que el coeficiente de x² sea positivo:"),
-        currentNode());
+              : QT_TRANSLATE_NOOP("Derivation", "Multiplicamos por −1 para que el coeficiente de x² sea positivo:"));
 }
 
 void Reducer::divideByCommonFactor()
@@ -317,29 +331,29 @@ void Reducer::divideByCommonFactor()
     c_ /= divisor;
     for (Monomial& term : left_)
         term.coefficient /= divisor;
-    add({{QT_TRANSLATE_NOOP("Derivation", "Dividimos entre %1, el máximo común divisor de los coeficientes:"),
-          {divisor.get_str()}}},
-        currentNode());
+    addCurrent({{QT_TRANSLATE_NOOP("Derivation", "Dividimos entre %1, el máximo común divisor de los coeficientes:"),
+                 {divisor.get_str()}}});
 }
 
 void Reducer::conclude(EquationReading& out)
 {
     out.normal = {a_, b_, c_, relation_};
-    const Node reduced = currentNode();
     if (a_ != 0) {
         const auto named = [this](const char* name, const mpz_class& value) {
             return math::row({math::identifier(name), math::op("="), number(mpq_class(value))});
         };
-        add(QT_TRANSLATE_NOOP("Derivation", "Coeficientes de la forma normal:"),
-            math::row({named("a", a_), math::op(","), named("b", b_), math::op(","), named("c", c_)}));
+        if (record_)
+            add({{QT_TRANSLATE_NOOP("Derivation", "Coeficientes de la forma normal:"), {}}},
+                math::row({named("a", a_), math::op(","), named("b", b_), math::op(","), named("c", c_)}));
     } else if (b_ != 0) {
         const Relation solved = b_ > 0 ? relation_ : flipped(relation_);
         mpq_class root(-c_, b_);
         root.canonicalize();
-        const Node solution = math::row({math::identifier("x"), math::op(relationSign(solved)), number(root)});
+        Node solution = math::row({math::identifier("x"), math::op(relationSign(solved)), number(root)});
         out.verdict = Phrase{QT_TRANSLATE_NOOP("Derivation", "No es de segundo grado: queda %1, %2"),
-                             {plain(reduced), plain(solution)}};
-        add({*out.verdict}, solution);
+                             {plain(currentNode()), plain(solution)}};
+        if (record_)
+            add({*out.verdict}, std::move(solution));
     } else {
         const bool always = holds(c_, relation_);
         out.verdict = Phrase{
@@ -348,14 +362,14 @@ void Reducer::conclude(EquationReading& out)
                          : QT_TRANSLATE_NOOP("Derivation", "Se cumple para cualquier valor de x")
                    : QT_TRANSLATE_NOOP("Derivation", "No tiene solución"),
             {}};
-        add({*out.verdict}, reduced);
+        addCurrent({*out.verdict});
     }
     out.steps = std::move(steps_);
 }
 
 }  // namespace
 
-EquationResult readEquation(std::string_view text, char separator)
+EquationResult readEquation(std::string_view text, char separator, EquationSteps steps)
 {
     EquationResult result;
     auto typed = parseEquation(text, result.error);
@@ -363,11 +377,20 @@ EquationResult readEquation(std::string_view text, char separator)
         return result;
     EquationReading reading;
     reading.typed = std::move(*typed);
-    if (auto refused = Reducer(reading.typed, separator).run(reading)) {
+    if (steps == EquationSteps::Skip) {
+        if (auto normal = quickNormalForm(reading.typed)) {
+            reading.normal = std::move(*normal);
+            reading.readAs = writeEquation(reading.typed, separator);
+            result.reading = std::move(reading);
+            return result;
+        }
+    }
+    if (auto refused = Reducer(reading.typed, separator, steps).run(reading)) {
         result.error = std::move(*refused);
         return result;
     }
-    reading.readAs = math::plainText(reading.steps.front().formula);
+    reading.readAs = reading.steps.empty() ? writeEquation(reading.typed, separator)
+                                           : math::plainText(reading.steps.front().formula);
     result.reading = std::move(reading);
     return result;
 }

@@ -155,4 +155,16 @@ std::optional<SquareForm> squareForm(const TypedEquation& equation)
     return squareOn(equation.right, equation.left, flipped(equation.relation));
 }
 
+TypedShape typedShape(const TypedEquation& equation)
+{
+    TypedShape shape;
+    if (auto product = productFactors(equation))
+        shape.product = TypedProduct{product->constant, product->first, product->second};
+    if (auto square = squareForm(equation)) {
+        const mpq_class& slope = square->base.slope;
+        shape.square = TypedSquare{square->a * slope * slope, square->h(), -square->k};
+    }
+    return shape;
+}
+
 }  // namespace trx

@@ -92,14 +92,42 @@ const trx::IniDocument& SettingsFile::document() const
     return *document_;
 }
 
+trx::IniDocument& SettingsFile::document(std::string_view section) const
+{
+    if (section == kSection) {
+        document();
+        return *document_;
+    }
+    auto found = sections_.find(section);
+    if (found == sections_.end())
+        found = sections_.emplace(std::string(section), trx::IniDocument(document().text(), section)).first;
+    return found->second;
+}
+
+void SettingsFile::forget() const
+{
+    document_.reset();
+    sections_.clear();
+}
+
 std::optional<std::string> SettingsFile::read(std::string_view key) const
 {
     return document().value(key);
 }
 
+std::optional<std::string> SettingsFile::read(std::string_view section, std::string_view key) const
+{
+    return document(section).value(key);
+}
+
+bool SettingsFile::write(const trx::SettingValues& values)
+{
+    return write(kSection, values);
+}
+
 // Under the lock the file is read again when it changed since this store
 // read or wrote it: another instance may have written it in between.
-bool SettingsFile::write(const trx::SettingValues& values)
+bool SettingsFile::write(std::string_view section, const trx::SettingValues& values)
 {
     if (!QDir().mkpath(QFileInfo(path_).path()))
         return false;
@@ -107,16 +135,21 @@ bool SettingsFile::write(const trx::SettingValues& values)
     if (!lock.tryLock(kLockWaitMs))
         return false;
     if (document_ && !(readStamp_ && *readStamp_ == FileStamp::of(path_)))
-        document_.reset();
+        forget();
     document();
     if (!readStamp_)
         return false;
+    trx::IniDocument& written = document(section);
     for (const auto& [key, value] : values)
-        document_->set(key, value);
-    if (!replaceFile(path_, *document_)) {
-        document_.reset();  // the values set are not the file's: read it again
+        written.set(key, value);
+    if (!replaceFile(path_, written)) {
+        forget();  // the values set are not the file's: read it again
         return false;
     }
+    // The other indexes are of the text before this write.
+    if (section != kSection)
+        document_.emplace(written.text(), kSection);
+    sections_.clear();
     readStamp_ = FileStamp::of(path_);
     return true;
 }

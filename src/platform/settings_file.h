@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's settings store: section "Valors" of the INI file Trx/Trx.ini in
-// the user's configuration folder, where QSettings kept it before.
+// the user's configuration folder, where QSettings kept it before, and the
+// program's other sections of the same file.
 //
 // The file is read whole once, at the first read; writing locks it (waiting
 // two seconds at most), reads it again when another instance changed it in
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 class SettingsFile final : public trx::SettingsStore {
@@ -24,6 +26,8 @@ public:
     std::optional<std::string> read(std::string_view key) const override;
     bool write(const trx::SettingValues& values) override;
     std::string location() const override;
+    std::optional<std::string> read(std::string_view section, std::string_view key) const override;
+    bool write(std::string_view section, const trx::SettingValues& values) override;
 
 private:
     // What tells whether the file changed since it was read or written.
@@ -37,8 +41,12 @@ private:
     };
 
     const trx::IniDocument& document() const;
+    trx::IniDocument& document(std::string_view section) const;
+    void forget() const;  // the file changed: every section is read again
 
     QString path_;
     mutable std::optional<trx::IniDocument> document_;
+    // The other sections read, each indexed over the same text as document_.
+    mutable std::map<std::string, trx::IniDocument, std::less<>> sections_;
     mutable std::optional<FileStamp> readStamp_;  // nothing when unreadable
 };

@@ -13,20 +13,24 @@ bool MemoryStore::CaseInsensitiveLess::operator()(std::string_view left, std::st
     });
 }
 
-std::optional<std::string> MemoryStore::read(std::string_view key) const
+std::optional<std::string> MemoryStore::read(std::string_view section, std::string_view key) const
 {
-    const auto found = values_.find(key);
-    if (found == values_.end())
+    const auto inSection = sections_.find(section);
+    if (inSection == sections_.end())
+        return std::nullopt;
+    const auto found = inSection->second.find(key);
+    if (found == inSection->second.end())
         return std::nullopt;
     return found->second;
 }
 
-bool MemoryStore::write(const SettingValues& values)
+bool MemoryStore::write(std::string_view section, const SettingValues& values)
 {
     if (!writable)
         return false;
+    Section& stored = sections_[std::string(section)];
     for (const auto& [key, value] : values)
-        values_.insert_or_assign(key, value);
+        stored.insert_or_assign(key, value);
     return true;
 }
 

@@ -19,16 +19,20 @@ void Form1::mnuDesarrollo_Click()
     std::array<std::string, 4> typed;
     for (std::size_t i = 0; i < typed.size(); ++i)
         typed[i] = controls_.Text1[i]->text().toStdString();
-    desarrollo_->noteFieldsChanged(lastWorking_.fields.has_value() && *lastWorking_.fields != typed);
+    desarrollo_->noteFieldsChanged(lastWorking_.request.has_value() && lastWorking_.request->fields != typed);
     desarrollo_->raise();
     desarrollo_->activateWindow();
 }
 
+// From the typed equation while the fields hold what Ecuación wrote.
 void Form1::showWorking(const std::array<std::string, 4>& fields)
 {
-    lastWorking_ = {fields, nullptr};
+    trx::WorkingRequest request{fields, SeparadorDecimal, std::nullopt};
+    if (typedEquation_ && typedEquation_->fields == fields)
+        request.typed = typedEquation_->typed;
+    lastWorking_ = {request, nullptr};
     if (desarrollo_ != nullptr)
-        desarrollo_->showWorking({fields, SeparadorDecimal, std::nullopt});
+        desarrollo_->showWorking(request);
 }
 
 void Form1::explainNoWorking(const char* why)
@@ -44,8 +48,8 @@ void Form1::openDesarrollo()
 {
     if (desarrollo_ == nullptr) {
         desarrollo_ = new Desarrollo(this, *platform_);
-        if (lastWorking_.fields)
-            desarrollo_->showWorking({*lastWorking_.fields, SeparadorDecimal, std::nullopt});
+        if (lastWorking_.request)
+            desarrollo_->showWorking(*lastWorking_.request);
         else if (lastWorking_.why != nullptr)
             desarrollo_->showMessage(tr(lastWorking_.why));
         const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);

@@ -16,6 +16,7 @@
 #include "window/coefficient_fields.h"
 #include "window/menus.h"
 #include "window/form1_controls.h"
+#include "worked/working_request.h"
 
 #include <QMainWindow>
 
@@ -26,6 +27,7 @@
 #include <vector>
 
 class Desarrollo;
+class EquationWindow;
 class Platform;
 class QMenu;
 class QShortcut;
@@ -75,6 +77,7 @@ public:
     void Label1_Click();
     // The worked solution in its own window.
     void mnuDesarrollo_Click();
+    void mnuEcuacion_Click();
 
     static const QString kProgramHandle;
     static const QString kProjectAddress;
@@ -111,6 +114,7 @@ private:
 
     // The Desarrollo window follows each solve once it has been opened.
     void showWorking(const std::array<std::string, 4>& fields);
+    void solveTypedEquation(const trx::WorkingRequest& request);
     void explainNoWorking(const char* why);  // why: a text marked for translation
     void openDesarrollo();
     QPoint besideThisWindow(const QSize& size) const;
@@ -139,14 +143,20 @@ private:
     Desarrollo* desarrollo_ = nullptr;     // built when first opened
     bool reopenDesarrollo_ = false;        // it was open at the last exit
     struct {
-        std::optional<std::array<std::string, 4>> fields;  // the fields of the last good solve
-        const char* why = nullptr;                         // else why there is no working, if solved
+        std::optional<trx::WorkingRequest> request;  // the last good solve
+        const char* why = nullptr;                   // else why there is no working, if solved
     } lastWorking_;
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
     Form1Controls controls_;
     Form1Menus menus_;
+
+    // The Ecuación window, built when first opened, and what its Resolver
+    // wrote into the fields, for the working while they still hold it.
+    EquationWindow* ecuacion_ = nullptr;
+    std::optional<trx::WorkingRequest> typedEquation_;
+
     std::unique_ptr<CoefficientFields> fields_;
 
     // Window-level state.

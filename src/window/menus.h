@@ -9,6 +9,7 @@ struct Form1Menus {
     // Menu bar, items in menu order.
     QMenu* mnuArchivo = nullptr;
     QAction* mnuCalcular = nullptr;
+    QAction* mnuEcuacion = nullptr;
     QAction* mnuDesarrollo = nullptr;
     QAction* mnuSalir2 = nullptr;
     QMenu* mnuEdi = nullptr;

@@ -15,6 +15,7 @@
 namespace {
 
 using trx::readEquation;
+constexpr auto kRecord = trx::EquationSteps::Record;
 
 // "= 1 -5 6" for x² − 5x + 6 = 0, the verdict below degree 2, or
 // "@column sentence" for a refusal.
@@ -173,7 +174,7 @@ TEST(EquationReader, WritesWhatItRead)
 
 std::string working(const char* typed)
 {
-    auto steps = readEquation(typed, ',').reading->steps;
+    auto steps = readEquation(typed, ',', kRecord).reading->steps;
     trx::translateSentences(steps, trx::untranslated);
     return trx::workingPlainText(steps);
 }
@@ -205,7 +206,7 @@ TEST(EquationReader, StepsOfATeacher)
                         "    50x² = 125\n"),
               std::string::npos);
     EXPECT_NE(working("1 − x² > 0").find("la desigualdad cambia de sentido:\n    x² − 1 < 0\n"), std::string::npos);
-    EXPECT_NE(trx::workingLatex(readEquation("x² ≤ 4", ',').reading->steps).find("{x}^{2} - 4 \\le 0"),
+    EXPECT_NE(trx::workingLatex(readEquation("x² ≤ 4", ',', kRecord).reading->steps).find("{x}^{2} - 4 \\le 0"),
               std::string::npos);
     EXPECT_EQ(working("x² − 5x = 0"),
               "Ecuación:\n    x² − 5x = 0\nCoeficientes de la forma normal:\n    a = 1, b = −5, c = 0\n");
@@ -249,6 +250,33 @@ TEST(EquationReader, ShapesAsTyped)
                              " h=" + form->h().get_str() + " " + trx::relationSign(form->relation)
                        : "",
                   expected)
+            << typed;
+    }
+}
+
+// The shapes as the methods take them: "product constant·first·second",
+// "square scale(x − shift)² = value", or "-" for none.
+TEST(EquationReader, TypedShapeForTheMethods)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"x(x + 3) = 0", "1·(1x+0)(1x+3) -"},
+        {"0 = −2x(x + 1)/3", "-2/3·(1x+0)(1x+1) -"},
+        {"(x − 1)² = 0", "1·(1x+-1)(1x+-1) 1(x-1)²=0"},
+        {"(2x − 1)² = 9", "- 4(x-1/2)²=9"},
+        {"2(x + 1)² − 8 = 0", "- 2(x--1)²=8"},
+        {"3x² = 27", "- 3(x-0)²=27"},
+        {"x(x + 3) = 10", "- -"},
+    };
+    for (const auto& [typed, expected] : cases) {
+        const trx::TypedShape shape = trx::typedShape(readEquation(typed, ',').reading->typed);
+        const auto& p = shape.product;
+        const auto& q = shape.square;
+        EXPECT_EQ(
+            (p ? p->constant.get_str() + "·(" + factorText(p->first) + ")(" + factorText(p->second) + ")"
+               : std::string("-")) +
+                " " +
+                (q ? q->scale.get_str() + "(x-" + q->shift.get_str() + ")²=" + q->value.get_str() : std::string("-")),
+            expected)
             << typed;
     }
 }
@@ -366,6 +394,9 @@ TEST(EquationReader, GeneratedEquationsReduceExactlyAndRoundTrip)
                 EXPECT_EQ(normalValue(normal, kPoints[i]), 0) << typed;
             }
         }
+        const auto recorded = readEquation(typed, ',', kRecord);
+        EXPECT_EQ(described(recorded), described(result)) << typed;
+        EXPECT_EQ(recorded.reading->readAs, result.reading->readAs) << typed;
         const auto again = readEquation(result.reading->readAs, ',');
         ASSERT_TRUE(again.reading) << result.reading->readAs;
         EXPECT_EQ(described(again), described(result)) << typed;
