@@ -5,7 +5,7 @@
 #include "field/text_repair.h"
 #include "field/validation.h"
 #include "settings/settings_table.h"
-#include "window/controls.h"
+#include "window/widgets.h"
 #include "window/menus.h"
 #include "services/platform.h"
 

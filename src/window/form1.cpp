@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window built in a fixed order: its controls, the menus and toolbar
+// from the command table, the status bar and the connections; then the
+// routing of toolbar clicks and the pop-up menu, and the keys the window
+// keeps for itself.
+
 #include "window/form1.h"
 
 #include "services/platform.h"
+#include "settings/settings_table.h"
 #include "window/coefficient_fields.h"
 #include "window/status_bar.h"
 
-#include <QCursor>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -51,7 +57,8 @@ void Form1::build()
     createStatusBar();
     createConnections();
     // The layout is drawn for one client size; the window keeps it for good.
-    setFixedSize(controls_.px(Form1Controls::kClientWidth), menuBar()->sizeHint().height() + controls_.px(Form1Controls::kClientHeight));
+    setFixedSize(controls_.px(Form1Controls::kClientWidth),
+                 menuBar()->sizeHint().height() + controls_.px(Form1Controls::kClientHeight));
     Form_Load();
 }
 
@@ -63,8 +70,8 @@ void Form1::createStatusBar()
 
 void Form1::createConnections()
 {
-    fields_ =
-        std::make_unique<CoefficientFields>(controls_.Text1, *StatusBar1->panel(1), menus_, *platform_, *this, SeparadorDecimal);
+    fields_ = std::make_unique<CoefficientFields>(controls_.Text1, *StatusBar1->panel(1), menus_, *platform_, *this,
+                                                  SeparadorDecimal);
     for (TextBox* copy : {controls_.Text2, controls_.Text3})
         copy->keyFilter = [this](QKeyEvent& event) { return swallowKey(event); };
     for (TextBox* box : findChildren<TextBox*>()) {
@@ -84,8 +91,10 @@ void Form1::createConnections()
     for (ClickLabel* panel : {controls_.lblpantalla1, controls_.Lblpantalla2[0], controls_.Lblpantalla2[1]})
         connect(panel, &ClickLabel::mousePressed, this, &Form1::showTaskMenu);
     centralWidget()->installEventFilter(this);
-    connect(controls_.Label4, &QLineEdit::textChanged, this, [this] { controls_.copyAsScientific(controls_.Label4, controls_.Text2, SeparadorDecimal); });
-    connect(controls_.Label5, &QLineEdit::textChanged, this, [this] { controls_.copyAsScientific(controls_.Label5, controls_.Text3, SeparadorDecimal); });
+    connect(controls_.Label4, &QLineEdit::textChanged, this,
+            [this] { controls_.copyAsScientific(controls_.Label4, controls_.Text2, SeparadorDecimal); });
+    connect(controls_.Label5, &QLineEdit::textChanged, this,
+            [this] { controls_.copyAsScientific(controls_.Label5, controls_.Text3, SeparadorDecimal); });
     connect(StatusBar1, &StatusBar::panelClicked, this, &Form1::StatusBar1_PanelClick);
     connect(menus_.mnuEdi, &QMenu::aboutToShow, this, &Form1::mnuEdi_Click);
     connect(menus_.mnuOpci, &QMenu::aboutToShow, this, &Form1::mnuOpci_Click);

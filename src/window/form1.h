@@ -14,8 +14,8 @@
 #include "core/display_options.h"
 #include "core/run_time_error.h"
 #include "window/coefficient_fields.h"
-#include "window/menus.h"
 #include "window/form1_controls.h"
+#include "window/menus.h"
 #include "worked/working_request.h"
 
 #include <QMainWindow>
@@ -140,8 +140,8 @@ private:
 
     QToolBar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
-    Desarrollo* desarrollo_ = nullptr;     // built when first opened
-    bool reopenDesarrollo_ = false;        // it was open at the last exit
+    Desarrollo* desarrollo_ = nullptr;  // built when first opened
+    bool reopenDesarrollo_ = false;     // it was open at the last exit
     struct {
         std::optional<trx::WorkingRequest> request;  // the last good solve
         const char* why = nullptr;                   // else why there is no working, if solved

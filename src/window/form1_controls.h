@@ -4,7 +4,7 @@
 // layout is measured in twips (1/1440 inch) from the top of the client area,
 // which the toolbar occupies down to kToolbarHeight.
 
-#include "window/controls.h"
+#include "window/widgets.h"
 
 #include <QFont>
 

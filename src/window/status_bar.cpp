@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/status_bar.h"
 
-#include "window/controls.h"
+#include "window/widgets.h"
 #include "services/platform.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/form1_commands.h"
+#include "window/command_table.h"
 
 #include "window/form1.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/controls.h"
+#include "window/widgets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

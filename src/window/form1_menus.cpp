@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's commands built from their table (form1_commands.cpp), the
-// routing of toolbar clicks and the pop-up menu, and the power command, whose
-// exponent the window stores.
+// The menus, items and toolbar keys built from the command table, and the
+// routing of toolbar clicks and the pop-up menu through it.
 
-#include "settings/settings_table.h"
-#include "window/coefficient_fields.h"
 #include "window/form1.h"
-#include "window/form1_commands.h"
+
+#include "window/command_table.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -103,10 +101,4 @@ void Form1::showTaskMenu(Qt::MouseButton button)
         showOptions();
     }
     menus_.mnuTarea->exec(QCursor::pos());
-}
-
-void Form1::mnuElevar_Click()
-{
-    if (const std::optional<trx::StoredSettings> typed = fields_->mnuElevar_Click())
-        saveSettings(*typed, trx::SettingsWriter::PowerCommand);
 }
