@@ -75,6 +75,8 @@ public:
     void Label1_Click();
     // The worked solution in its own window.
     void mnuDesarrollo_Click();
+    // Practising equations, in a window of its own.
+    void mnuPracticar_Click();
 
     static const QString kProgramHandle;
     static const QString kProjectAddress;

@@ -10,6 +10,7 @@ struct Form1Menus {
     QMenu* mnuArchivo = nullptr;
     QAction* mnuCalcular = nullptr;
     QAction* mnuDesarrollo = nullptr;
+    QAction* mnuPracticar = nullptr;
     QAction* mnuSalir2 = nullptr;
     QMenu* mnuEdi = nullptr;
     QAction* mnuDeshacer = nullptr;
