@@ -31,7 +31,7 @@ FormulaView::FormulaView(QWidget* parent) : QWidget(parent)
 QFont FormulaView::largeFont() const
 {
     QFont large = font();
-    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setPointSizeF(large.pointSizeF() * 2.2);
     return large;
 }
 
