@@ -5,6 +5,7 @@
 #include "practice_window/practice_texts.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -39,7 +40,7 @@ void FormulaView::showFormula(const trx::math::Node& formula)
 {
     formula_ = formula;
     const QString plain = QString::fromStdString(trx::math::plainText(formula));
-    setAccessibleName(tr("Ecuación: %1").arg(plain));
+    setAccessibleName(QCoreApplication::translate("Practicar", "Ecuación: %1").arg(plain));
     setAccessibleDescription(QString::fromStdString(trx::math::spoken(formula, translatedText)));
     setToolTip(plain);
     QAccessibleEvent changed(this, QAccessible::NameChanged);
@@ -71,7 +72,7 @@ StepsView::StepsView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::TabFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setAccessibleName(tr("Desarrollo"));
+    setAccessibleName(QCoreApplication::translate("Practicar", "Desarrollo"));
 }
 
 void StepsView::showSteps(std::vector<trx::WorkedStep> steps)
