@@ -34,6 +34,13 @@ namespace {
 
 using trx::practice::Verdict;
 
+// Up to 18 digits: every such number fits a seed.
+const QRegularExpression& seedPattern()
+{
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,18}")));
+    return digits;
+}
+
 // A seed the user can read and type again.
 std::uint64_t freshSeed()
 {
@@ -130,7 +137,7 @@ void Practicar::buildChoices(QWidget* page)
     connect(difficulty_, &QComboBox::currentIndexChanged, this, [this] { restart(); });
     seed_ = new QLineEdit(page);
     seed_->setObjectName(QStringLiteral("PracticaSemilla"));
-    seed_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), seed_));
+    seed_->setValidator(new QRegularExpressionValidator(seedPattern(), seed_));
     connect(seed_, &QLineEdit::editingFinished, this, [this] {
         if (seed() != sessionSeed_)
             restart();
@@ -191,11 +198,7 @@ void Practicar::restoreChoices()
     const QSignalBlocker quiet(difficulty_);
     difficulty_->setCurrentIndex(level >= 0 && level < difficulty_->count() ? level : 0);
     const QString storedSeed = QString::fromStdString(stored.practiceSeed);
-    int position = 0;
-    QString typed = storedSeed;
-    const bool usable =
-        !storedSeed.isEmpty() && seed_->validator()->validate(typed, position) == QValidator::Acceptable;
-    seed_->setText(usable ? storedSeed : QString::number(freshSeed()));
+    seed_->setText(seedPattern().match(storedSeed).hasMatch() ? storedSeed : QString::number(freshSeed()));
 }
 
 void Practicar::storeChoices()
