@@ -45,17 +45,19 @@ public:
         text(line, font_);
         top_ += QFontMetricsF(font_).height();
     }
+    qreal stepHeight(const trx::WorkedStep& step) const { return paintStep(nullptr, step, font_, {}, width_); }
     void step(const trx::WorkedStep& step)
     {
-        const qreal height = paintStep(nullptr, step, font_, {}, width_);
+        const qreal height = stepHeight(step);
         makeRoom(height);
         paintStep(&painter_, step, font_, QPointF(0, top_), width_);
         top_ += height;
     }
-    void text(const QString& line, const QFont& font)
+    // `keptWith`: the height of what follows, kept on the same page.
+    void text(const QString& line, const QFont& font, qreal keptWith = 0)
     {
         const QRectF area = QFontMetricsF(font).boundingRect(QRectF(0, 0, width_, 1e6), Qt::TextWordWrap, line);
-        makeRoom(area.height());
+        makeRoom(area.height() + keptWith);
         painter_.setFont(font);
         painter_.drawText(area.translated(0, top_), Qt::TextWordWrap, line);
         top_ += area.height();
@@ -107,8 +109,9 @@ void paintKey(PageWriter& page, const std::vector<trx::practice::Exercise>& shee
             page.step({sentence.toStdString(), trx::practice::solutionsFormula(exercise), {}});
             continue;
         }
-        page.text(exerciseName(exercise), bold);
-        for (const trx::WorkedStep& step : translatedWorking(exercise, request.separator))
+        const std::vector<trx::WorkedStep> working = translatedWorking(exercise, request.separator);
+        page.text(exerciseName(exercise), bold, page.stepHeight(working.front()));
+        for (const trx::WorkedStep& step : working)
             page.step(step);
     }
 }
