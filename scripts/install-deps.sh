@@ -29,6 +29,7 @@ for purpose in "$@"; do
         clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
+        poppler-utils  # counting and reading the pages of the worksheets' PDF
         ccache  # quicker rebuilds of the test builds
         gcovr  # the line coverage that the test command prints
       ) ;;

@@ -158,7 +158,7 @@ int shootMethod(Form1& window, QPushButton& solve, const QString& folder)
 // working, and its plot beside it.
 int shootInequality(Desarrollo& desarrollo, const QString& folder)
 {
-    const trx::EquationResult read = trx::readEquation("x² − 5x + 6 ≤ 0", ',');
+    const trx::EquationResult read = trx::readEquation("x² − 5x + 6 ≤ 0", ',', trx::EquationSteps::Record);
     auto* tabs = control<QTabWidget>(desarrollo, QStringLiteral("DesarrolloPestanas"));
     auto* scroll = desarrollo.findChild<QScrollArea*>();
     if (!read.reading || tabs == nullptr || scroll == nullptr)

@@ -979,6 +979,10 @@ L&apos;adreça del projecte és:<byte value="xd"/>
         <source>&amp;Ecuación…</source>
         <translation>&amp;Equació…</translation>
     </message>
+    <message>
+        <source>&amp;Practicar</source>
+        <translation>&amp;Practica</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>
@@ -1238,6 +1242,181 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>Practicar</name>
+    <message>
+        <source>Ecuación: %1</source>
+        <translation>Equació: %1</translation>
+    </message>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Desenvolupament</translation>
+    </message>
+    <message>
+        <source>Practicar</source>
+        <translation>Practica</translation>
+    </message>
+    <message>
+        <source>Ecuaciones para resolver, una cada vez, con su comprobación</source>
+        <translation>Equacions per resoldre, una cada vegada, amb la seva comprovació</translation>
+    </message>
+    <message>
+        <source>Solución %1</source>
+        <translation>Solució %1</translation>
+    </message>
+    <message>
+        <source>Solución &amp;%1:</source>
+        <translation>Solució &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Res&amp;ultado:</source>
+        <translation>Res&amp;ultat:</translation>
+    </message>
+    <message>
+        <source>Tipos de ecuación</source>
+        <translation>Tipus d&apos;equació</translation>
+    </message>
+    <message>
+        <source>&amp;Nueva semilla</source>
+        <translation>N&amp;ova llavor</translation>
+    </message>
+    <message>
+        <source>&amp;Dificultad:</source>
+        <translation>&amp;Dificultat:</translation>
+    </message>
+    <message>
+        <source>S&amp;emilla:</source>
+        <translation>&amp;Llavor:</translation>
+    </message>
+    <message>
+        <source>&amp;Comprobar</source>
+        <translation>&amp;Comprova</translation>
+    </message>
+    <message>
+        <source>&amp;Pista</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>&amp;Ver desarrollo</source>
+        <translation>&amp;Mostra el desenvolupament</translation>
+    </message>
+    <message>
+        <source>&amp;Siguiente</source>
+        <translation>&amp;Següent</translation>
+    </message>
+    <message>
+        <source>Copiar ecuación</source>
+        <translation>Copia l&apos;equació</translation>
+    </message>
+    <message>
+        <source>Copia la ecuación (Ctrl+Mayús+C)</source>
+        <translation>Copia l&apos;equació (Ctrl+Maj+C)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoja de ejercicios…</source>
+        <translation>&amp;Full d&apos;exercicis…</translation>
+    </message>
+    <message>
+        <source>Ce&amp;rrar</source>
+        <translation>Ta&amp;nca</translation>
+    </message>
+    <message>
+        <source>Ejercicio %1</source>
+        <translation>Exercici %1</translation>
+    </message>
+    <message>
+        <source>Solución %1, carácter %2: %3</source>
+        <translation>Solució %1, caràcter %2: %3</translation>
+    </message>
+    <message>
+        <source>Correcto.</source>
+        <translation>Correcte.</translation>
+    </message>
+    <message>
+        <source>Aciertos: %1 de %2</source>
+        <translation>Encerts: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d&apos;exercicis</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Exporta PDF</translation>
+    </message>
+    <message>
+        <source>hoja-%1.pdf</source>
+        <translation>full-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el documento en %1.</source>
+        <translation>No s&apos;ha pogut desar el document a %1.</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Arrels enteres</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Arrels racionals</translation>
+    </message>
+    <message>
+        <source>Raíces irracionales</source>
+        <translation>Arrels irracionals</translation>
+    </message>
+    <message>
+        <source>Raíces complejas</source>
+        <translation>Arrels complexes</translation>
+    </message>
+    <message>
+        <source>Una raíz doble</source>
+        <translation>Una arrel doble</translation>
+    </message>
+    <message>
+        <source>Incompletas (b = 0 o c = 0)</source>
+        <translation>Incompletes (b = 0 o c = 0)</translation>
+    </message>
+    <message>
+        <source>Hay que desarrollar primero</source>
+        <translation>Cal desenvolupar primer</translation>
+    </message>
+    <message>
+        <source>fácil</source>
+        <translation>fàcil</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>mitjana</translation>
+    </message>
+    <message>
+        <source>difícil</source>
+        <translation>difícil</translation>
+    </message>
+    <message>
+        <source>Semilla: %1. Dificultad: %2. Ejercicios: %3.</source>
+        <translation>Llavor: %1. Dificultat: %2. Exercicis: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ecuaciones de segundo grado</source>
+        <translation>Equacions de segon grau</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solucions</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>Aceptar</source>
@@ -1376,6 +1555,37 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>INS</source>
         <translation>INS</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d&apos;exercicis</translation>
+    </message>
+    <message>
+        <source>Solo las &amp;soluciones</source>
+        <translation>Només les &amp;solucions</translation>
+    </message>
+    <message>
+        <source>Con el &amp;desarrollo completo</source>
+        <translation>Amb el &amp;desenvolupament complet</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimeix…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Exporta &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Nombre d&apos;exercicis:</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Clau:</translation>
     </message>
 </context>
 </TS>

@@ -979,6 +979,10 @@ The project&apos;s address is:<byte value="xd"/>
         <source>&amp;Ecuación…</source>
         <translation>&amp;Equation…</translation>
     </message>
+    <message>
+        <source>&amp;Practicar</source>
+        <translation>&amp;Practise</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>
@@ -1238,6 +1242,181 @@ The project&apos;s address is:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>Practicar</name>
+    <message>
+        <source>Ecuación: %1</source>
+        <translation>Equation: %1</translation>
+    </message>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Practicar</source>
+        <translation>Practise</translation>
+    </message>
+    <message>
+        <source>Ecuaciones para resolver, una cada vez, con su comprobación</source>
+        <translation>Equations to solve, one at a time, with their check</translation>
+    </message>
+    <message>
+        <source>Solución %1</source>
+        <translation>Solution %1</translation>
+    </message>
+    <message>
+        <source>Solución &amp;%1:</source>
+        <translation>Solution &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Res&amp;ultado:</source>
+        <translation>Res&amp;ult:</translation>
+    </message>
+    <message>
+        <source>Tipos de ecuación</source>
+        <translation>Kinds of equation</translation>
+    </message>
+    <message>
+        <source>&amp;Nueva semilla</source>
+        <translation>Ne&amp;w seed</translation>
+    </message>
+    <message>
+        <source>&amp;Dificultad:</source>
+        <translation>&amp;Difficulty:</translation>
+    </message>
+    <message>
+        <source>S&amp;emilla:</source>
+        <translation>S&amp;eed:</translation>
+    </message>
+    <message>
+        <source>&amp;Comprobar</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <source>&amp;Pista</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Ver desarrollo</source>
+        <translation>&amp;Show worked solution</translation>
+    </message>
+    <message>
+        <source>&amp;Siguiente</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Copiar ecuación</source>
+        <translation>Copy equation</translation>
+    </message>
+    <message>
+        <source>Copia la ecuación (Ctrl+Mayús+C)</source>
+        <translation>Copies the equation (Ctrl+Shift+C)</translation>
+    </message>
+    <message>
+        <source>&amp;Hoja de ejercicios…</source>
+        <translation>Wor&amp;ksheet…</translation>
+    </message>
+    <message>
+        <source>Ce&amp;rrar</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Ejercicio %1</source>
+        <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <source>Solución %1, carácter %2: %3</source>
+        <translation>Solution %1, character %2: %3</translation>
+    </message>
+    <message>
+        <source>Correcto.</source>
+        <translation>Right.</translation>
+    </message>
+    <message>
+        <source>Aciertos: %1 de %2</source>
+        <translation>Right: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>hoja-%1.pdf</source>
+        <translation>worksheet-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el documento en %1.</source>
+        <translation>The document could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Integer roots</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Rational roots</translation>
+    </message>
+    <message>
+        <source>Raíces irracionales</source>
+        <translation>Irrational roots</translation>
+    </message>
+    <message>
+        <source>Raíces complejas</source>
+        <translation>Complex roots</translation>
+    </message>
+    <message>
+        <source>Una raíz doble</source>
+        <translation>A double root</translation>
+    </message>
+    <message>
+        <source>Incompletas (b = 0 o c = 0)</source>
+        <translation>Incomplete (b = 0 or c = 0)</translation>
+    </message>
+    <message>
+        <source>Hay que desarrollar primero</source>
+        <translation>Needs expanding first</translation>
+    </message>
+    <message>
+        <source>fácil</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>difícil</source>
+        <translation>hard</translation>
+    </message>
+    <message>
+        <source>Semilla: %1. Dificultad: %2. Ejercicios: %3.</source>
+        <translation>Seed: %1. Difficulty: %2. Exercises: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ecuaciones de segundo grado</source>
+        <translation>Quadratic equations</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solutions</translation>
+    </message>
+</context>
+<context>
     <name>QtPlatform</name>
     <message>
         <source>Aceptar</source>
@@ -1376,6 +1555,37 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>INS</source>
         <translation>INS</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Solo las &amp;soluciones</source>
+        <translation>&amp;Solutions only</translation>
+    </message>
+    <message>
+        <source>Con el &amp;desarrollo completo</source>
+        <translation>With the full &amp;worked solution</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>E&amp;xport PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Number of exercises:</translation>
+    </message>
+    <message>
+        <source>Clave:</source>
+        <translation>Key:</translation>
     </message>
 </context>
 </TS>

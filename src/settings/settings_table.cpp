@@ -121,6 +121,9 @@ const SettingKey kSettingKeys[] = {
     {"Elev", "3", Text{&StoredSettings::exponent}, SettingsWriter::PowerCommand},
     {"desarrollo", "0", WhenKnown<bool>{&StoredSettings::workingOpen}, kExit},
     {"desarrollo_geometria", "", WhenKnown<std::string>{&StoredSettings::workingGeometry}, kExit},
+    {"practica_tipos", "0123456", Text{&StoredSettings::practiceKinds}, SettingsWriter::PracticeWindow},
+    {"practica_dificultad", "0", Text{&StoredSettings::practiceDifficulty}, SettingsWriter::PracticeWindow},
+    {"practica_semilla", "", Text{&StoredSettings::practiceSeed}, SettingsWriter::PracticeWindow},
 };
 
 }  // namespace

@@ -34,10 +34,16 @@ struct StoredSettings {
     // window was not built in this run, so what is stored still holds.
     std::optional<bool> workingOpen;
     std::optional<std::string> workingGeometry;
+    // The Practicar window: the kinds of equation ticked (their numbers in
+    // the generator's order, "0136"), the difficulty (0 to 2) and the last
+    // seed, as the window wrote them.
+    std::string practiceKinds = "0123456";
+    std::string practiceDifficulty = "0";
+    std::string practiceSeed;
 };
 
 // The commands that write settings; each writes only its own keys.
-enum class SettingsWriter { ExitCommand, CalculatorCommand, PowerCommand };
+enum class SettingsWriter { ExitCommand, CalculatorCommand, PowerCommand, PracticeWindow };
 
 // `separator` is the user's decimal separator, which stored numbers use.
 StoredSettings loadSettings(const SettingsStore& store, char separator);

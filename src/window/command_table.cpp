@@ -13,6 +13,7 @@ const std::vector<Form1Command>& form1Commands()
         {C::Item, &Form1Menus::mnuArchivo, "mnuCalcular", QT_TRANSLATE_NOOP("Form1", "&Calcular"), Qt::Key_F5, &Form1::CmdCal_Click, &Form1Menus::mnuCalcular},
         {C::Item, &Form1Menus::mnuArchivo, "mnuEcuacion", QT_TRANSLATE_NOOP("Form1", "&Ecuación…"), Qt::CTRL | Qt::Key_E, &Form1::mnuEcuacion_Click, &Form1Menus::mnuEcuacion},
         {C::Item, &Form1Menus::mnuArchivo, "mnuDesarrollo", QT_TRANSLATE_NOOP("Form1", "&Desarrollo"), Qt::Key_F2, &Form1::mnuDesarrollo_Click, &Form1Menus::mnuDesarrollo},
+        {C::Item, &Form1Menus::mnuArchivo, "mnuPracticar", QT_TRANSLATE_NOOP("Form1", "&Practicar"), Qt::Key_F10, &Form1::mnuPracticar_Click, &Form1Menus::mnuPracticar},
         {C::Separator, &Form1Menus::mnuArchivo, "mnusepa2"},
         {C::Item, &Form1Menus::mnuArchivo, "mnuSalir2", QT_TRANSLATE_NOOP("Form1", "&Salir"), Qt::CTRL | Qt::Key_S, &Form1::CmdSal_Click, &Form1Menus::mnuSalir2},
         {C::TopMenu, &Form1Menus::mnuEdi, "mnuEdi", QT_TRANSLATE_NOOP("Form1", "&Edición")},

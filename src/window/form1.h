@@ -78,6 +78,8 @@ public:
     // The worked solution in its own window.
     void mnuDesarrollo_Click();
     void mnuEcuacion_Click();
+    // Practising equations, in a window of its own.
+    void mnuPracticar_Click();
 
     static const QString kProgramHandle;
     static const QString kProjectAddress;

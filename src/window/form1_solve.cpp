@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solve: the Calcular command applying the solver's one value, the
-// Ecuación window's Resolver that feeds it a typed equation, and the
-// Desarrollo window that follows every solve once opened.
+// Ecuación window's Resolver that feeds it a typed equation, the Desarrollo
+// window that follows every solve once opened, and the Practicar window.
 
 #include "window/form1.h"
 
 #include "desarrollo/desarrollo.h"
 #include "equation_window/equation_window.h"
 #include "exact/solve.h"
+#include "practice_window/practicar.h"
 #include "services/platform.h"
 #include "settings/settings_table.h"
 #include "window/coefficient_fields.h"
@@ -170,4 +171,15 @@ void Form1::rememberDesarrollo(trx::StoredSettings& settings) const
         return;
     settings.workingOpen = desarrollo_->isVisible();
     settings.workingGeometry = desarrollo_->saveGeometry().toBase64().toStdString();
+}
+
+// Built the first time it is asked for.
+void Form1::mnuPracticar_Click()
+{
+    auto* practice = findChild<Practicar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (practice == nullptr)
+        practice = new Practicar(this, *platform_, SeparadorDecimal);
+    practice->show();
+    practice->raise();
+    practice->activateWindow();
 }

@@ -11,6 +11,7 @@ struct Form1Menus {
     QAction* mnuCalcular = nullptr;
     QAction* mnuEcuacion = nullptr;
     QAction* mnuDesarrollo = nullptr;
+    QAction* mnuPracticar = nullptr;
     QAction* mnuSalir2 = nullptr;
     QMenu* mnuEdi = nullptr;
     QAction* mnuDeshacer = nullptr;
