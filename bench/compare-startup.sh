@@ -43,33 +43,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+source bench/timing.sh
 if [ "$platform" = xvfb ]; then
-  # Xvfb picks a free display and writes its number on the descriptor.
-  display_file=$XDG_CONFIG_HOME/display
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$display_file" 2> /dev/null &
-  server_pids+=($!)
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=:$(cat "$display_file")
-  openbox > /dev/null 2>&1 &
-  server_pids+=($!)
-  sleep 0.5  # the window manager takes its place before the first window
-  export QT_QPA_PLATFORM=xcb
+  start_xserver "$XDG_CONFIG_HOME"
 else
   export QT_QPA_PLATFORM=offscreen
 fi
-
-# One run: "<name> <wall ms> <peak KiB>".  GNU time gives the peak resident
-# memory; its wall time has only 10 ms steps, so the shell's clock is used.
-measure() {
-  local name=$1 program=$2 start end peak
-  start=$EPOCHREALTIME
-  peak=$(/usr/bin/time -f "%M" "$program" 2>&1 >/dev/null | tail -n 1)
-  end=$EPOCHREALTIME
-  echo "$name $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f", (e - s) * 1000 }') $peak" >> "$results"
-}
 
 probe=$build/bench/trx_startup_probe
 baseline=$build/bench/trx_startup_baseline
@@ -81,10 +60,6 @@ for ((i = 0; i < runs; ++i)); do
   measure baseline "$baseline"
 done
 
-median() {  # name column
-  awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$results" | sort -n |
-    awk '{ value[NR] = $1 } END { print (NR % 2) ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2 }'
-}
 program_ms=$(median program 2)
 baseline_ms=$(median baseline 2)
 program_kib=$(median program 3)

@@ -25,6 +25,7 @@ cmake --build "$build" --target trx_first_use_probe
 probe=$build/trx_first_use_probe
 
 work=$(mktemp -d)
+results=$work/results
 server_pids=()
 cleanup() {
   if [ ${#server_pids[@]} -gt 0 ]; then
@@ -33,13 +34,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-source bench/xserver.sh
+source bench/timing.sh
 start_xserver "$work"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # One first use in a fresh process with a settings store of its own, empty:
-# answers the probe's requests for keys and prints its milliseconds.
+# answers the probe's requests for keys and adds "<use> <ms>" to the results.
 first_use() {
   local use=$1 word value pid out ms=""
   export XDG_CONFIG_HOME=$work/settings
@@ -60,29 +61,28 @@ first_use() {
     cat "$work/probe.log" >&2
     return 1
   fi
-  echo "$ms"
-}
-
-median() {
-  sort -n | awk '{ value[NR] = $1 } END { print (NR % 2) ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2 }'
+  echo "$use $ms" >> "$results"
 }
 
 uses=(solve f2 grafica)
 names=("first solve (F5)" "first Desarrollo (F2)" "first Gráfica (Alt+G)")
 targets=(50 100 200)
-first_use solve > /dev/null  # warm the caches
+first_use solve  # warm the caches
+: > "$results"
+for ((run = 0; run < runs; ++run)); do
+  for use in "${uses[@]}"; do
+    first_use "$use"
+  done
+done
+
 echo "First use, key to first paint, median of $runs fresh runs each (Xvfb + openbox, Release)"
 failed=0
 for i in "${!uses[@]}"; do
-  times=()
-  for ((run = 0; run < runs; ++run)); do
-    times+=("$(first_use "${uses[i]}")")
-  done
-  printf '%s\n' "${times[@]}" | median | awk -v name="${names[i]}" -v target="${targets[i]}" \
-    -v low="$(printf '%s\n' "${times[@]}" | sort -n | head -n 1)" \
-    -v high="$(printf '%s\n' "${times[@]}" | sort -n | tail -n 1)" '{
-    printf "  %-24s %7.1f ms  (%.1f to %.1f; target <= %d ms)\n", name, $1, low, high, target
-    exit ($1 <= target) ? 0 : 1
+  range=$(awk -v name="${uses[i]}" '$1 == name { print $2 }' "$results" | sort -n | sed -n '1p;$p' | paste -sd ' ')
+  awk -v name="${names[i]}" -v ms="$(median "${uses[i]}" 2)" -v range="$range" -v target="${targets[i]}" 'BEGIN {
+    split(range, ends, " ")
+    printf "  %-24s %7.1f ms  (%.1f to %.1f; target <= %d ms)\n", name, ms, ends[1], ends[2], target
+    exit (ms <= target) ? 0 : 1
   }' || failed=1
 done
 exit $failed
