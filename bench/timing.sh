@@ -22,15 +22,29 @@ start_xserver() {
   export QT_QPA_PLATFORM=xcb
 }
 
-# One start-up: measure <name> <program> adds "<name> <wall ms> <peak KiB>".
-# GNU time gives the peak resident memory; its wall time has only 10 ms
-# steps, so the shell's clock is used.
+# One start-up: measure <name> <program> adds "<name> <wall ms> <peak KiB>
+# <CPU ms>".  GNU time gives the peak resident memory; its wall and CPU
+# times have only 10 ms steps, so the wall time is the shell's clock and the
+# CPU time (user and system, the program's and GNU time's own) the shell's
+# count for its children, both to the millisecond.  The CPU time hardly
+# depends on what else the machine runs, the wall time does.
 measure() {
-  local name=$1 program=$2 start end peak
+  local name=$1 program=$2 start end peak cpu
+  times > "$results.before"
   start=$EPOCHREALTIME
   peak=$(/usr/bin/time -f "%M" "$program" 2>&1 >/dev/null | tail -n 1)
   end=$EPOCHREALTIME
-  echo "$name $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f", (e - s) * 1000 }') $peak" >> "$results"
+  times > "$results.after"
+  cpu=$(($(children_cpu_ms "$results.after") - $(children_cpu_ms "$results.before")))
+  echo "$name $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f", (e - s) * 1000 }') $peak $cpu" >> "$results"
+}
+
+# The user and system time of the shell's ended children in ms, from the
+# output of its builtin `times`, which must run in the shell itself (a
+# command substitution would count a subshell's children): its second line
+# is "<minutes>m<seconds>s <minutes>m<seconds>s", user and system.
+children_cpu_ms() {
+  awk -F'[ms ]' 'NR == 2 { printf "%d\n", (($1 * 60 + $2) + ($4 * 60 + $5)) * 1000 + 0.5 }' "$1"
 }
 
 # median <name> <column>: the median of that column over the name's lines.
