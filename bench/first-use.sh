@@ -27,6 +27,7 @@ probe=$build/trx_first_use_probe
 work=$(mktemp -d)
 results=$work/results
 server_pids=()
+# shellcheck disable=SC2317  # run by the exit trap
 cleanup() {
   if [ ${#server_pids[@]} -gt 0 ]; then
     kill "${server_pids[@]}" 2> /dev/null || true

@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash disable=SC2154  # results is the caller's
 # Sourced by the timing scripts.  The caller holds the array server_pids,
 # stopped by its own exit trap, and the file $results of measurements, one
 # line each: "<name> <value> [<value> ...]".
@@ -8,14 +9,15 @@
 # DISPLAY and QT_QPA_PLATFORM=xcb and adds their process ids to server_pids.
 start_xserver() {
   # Xvfb picks a free display and writes its number on the descriptor.
-  local display_file=$1/display
+  local display_file=$1/display display
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$display_file" 2> /dev/null &
   server_pids+=($!)
   for _ in $(seq 100); do
     [ -s "$display_file" ] && break
     sleep 0.05
   done
-  export DISPLAY=:$(cat "$display_file")
+  display=:$(cat "$display_file")
+  export DISPLAY=$display
   openbox > /dev/null 2>&1 &
   server_pids+=($!)
   sleep 0.5  # the window manager takes its place before the first window
