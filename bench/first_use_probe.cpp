@@ -69,10 +69,10 @@ public:
     explicit FirstUse(std::size_t stepCount) : steps_(allSteps().begin(), allSteps().begin() + stepCount)
     {
         qApp->installEventFilter(this);
-        // A key that never arrives or a window that never paints fails the
-        // measurement instead of hanging it.
+        // A window that is never activated, a key that never arrives or a
+        // paint that never comes fails the measurement instead of hanging it.
         QTimer::singleShot(20000, this, [] {
-            std::fputs("no paint after the key\n", stderr);
+            std::fputs("the first use did not finish within 20 s\n", stderr);
             QCoreApplication::exit(1);
         });
     }
