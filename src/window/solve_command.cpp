@@ -6,6 +6,7 @@
 
 #include "window/coefficient_fields.h"
 #include "window/form1.h"
+#include "window/status_bar.h"
 #include "exact/solve.h"
 
 const char* const kCancelled = QT_TRANSLATE_NOOP("Form1", "Operación cancelada.");
@@ -48,6 +49,7 @@ void Form1::showSolve(const std::array<std::string, 4>& solved, const trx::Solve
         return;
     default:
         finishSolve(result.fields);
+        StatusBar1->showSolveSummary(result);
         showWorking(solved);
     }
 }
