@@ -29,6 +29,9 @@ for purpose in "$@"; do
         clang libclang-rt-14-dev time  # the fuzz targets; the start-up comparison
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
+        dbus at-spi2-core python3-pyatspi python3-pil imagemagick  # what a screen reader reads; contrast on screenshots
+        qt6-gtk-platformtheme gnome-themes-extra  # the dark and high-contrast desktop themes
+        weston qt6-wayland  # the Wayland smoke test
         ccache  # quicker rebuilds of the test builds
         gcovr  # the line coverage that the test command prints
       ) ;;
