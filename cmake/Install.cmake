@@ -126,6 +126,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 # Spanish texts for Qt's own parts of the window (a text box's context menu),
 # and a face with the metrics of Arial, for which the fixed layout was drawn:
-# with only DejaVu Sans some captions are clipped.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+# with only DejaVu Sans some captions are clipped.  Qt's Wayland plugin, so
+# that the program runs natively on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2, qt6-wayland")
 include(CPack)

@@ -30,6 +30,9 @@ for purpose in "$@"; do
         desktop-file-utils appstream  # validating the desktop files
         xvfb openbox xdotool xclip x11-utils  # the end-to-end tests: a real X server, real keys, the clipboard
         poppler-utils  # counting and reading the pages of the worksheets' PDF
+        dbus at-spi2-core python3-pyatspi python3-pil imagemagick  # what a screen reader reads; contrast on screenshots
+        qt6-gtk-platformtheme gnome-themes-extra  # the dark and high-contrast desktop themes
+        weston qt6-wayland  # the Wayland smoke test
         ccache  # quicker rebuilds of the test builds
         gcovr  # the line coverage that the test command prints
       ) ;;

@@ -382,6 +382,26 @@ Escriviu «trinomix --help» per veure les opcions.
         <source>Mé&amp;todo:</source>
         <translation>Mè&amp;tode:</translation>
     </message>
+    <message>
+        <source>Guardar como &amp;HTML…</source>
+        <translation>Desa com a &amp;HTML…</translation>
+    </message>
+    <message>
+        <source>Guardar como HTML</source>
+        <translation>Desa com a HTML</translation>
+    </message>
+    <message>
+        <source>desarrollo.html</source>
+        <translation>desenvolupament.html</translation>
+    </message>
+    <message>
+        <source>Páginas web (*.html *.htm)</source>
+        <translation>Pàgines web (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la página en %1.</source>
+        <translation>No s&apos;ha pogut desar la pàgina a %1.</translation>
+    </message>
 </context>
 <context>
     <name>Equation</name>
@@ -983,6 +1003,42 @@ L&apos;adreça del projecte és:<byte value="xd"/>
         <source>&amp;Practicar</source>
         <translation>&amp;Practica</translation>
     </message>
+    <message>
+        <source>&amp;Multiplicar por PI</source>
+        <translation>&amp;Multiplica per PI</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir entre PI</source>
+        <translation>&amp;Divideix per PI</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Invertir 1/X</source>
+        <translation>&amp;Inverteix 1/X</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>fracción</source>
+        <translation>fracció</translation>
+    </message>
+    <message>
+        <source>Sin forma exacta</source>
+        <translation>Sense forma exacta</translation>
+    </message>
+    <message>
+        <source>Más botones</source>
+        <translation>Més botons</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>
@@ -1555,6 +1611,18 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>INS</source>
         <translation>INS</translation>
+    </message>
+    <message>
+        <source>Dos soluciones reales: x uno igual a %1, x dos igual a %2</source>
+        <translation>Dues solucions reals: x u igual a %1, x dos igual a %2</translation>
+    </message>
+    <message>
+        <source>Una solución real doble: x igual a %1</source>
+        <translation>Una solució real doble: x igual a %1</translation>
+    </message>
+    <message>
+        <source>Dos soluciones complejas: x uno igual a %1, x dos igual a %2</source>
+        <translation>Dues solucions complexes: x u igual a %1, x dos igual a %2</translation>
     </message>
 </context>
 <context>

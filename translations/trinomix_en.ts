@@ -382,6 +382,26 @@ Type “trinomix --help” to see the options.
         <source>Mé&amp;todo:</source>
         <translation>Me&amp;thod:</translation>
     </message>
+    <message>
+        <source>Guardar como &amp;HTML…</source>
+        <translation>Save as &amp;HTML…</translation>
+    </message>
+    <message>
+        <source>Guardar como HTML</source>
+        <translation>Save as HTML</translation>
+    </message>
+    <message>
+        <source>desarrollo.html</source>
+        <translation>worked-solution.html</translation>
+    </message>
+    <message>
+        <source>Páginas web (*.html *.htm)</source>
+        <translation>Web pages (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la página en %1.</source>
+        <translation>The page could not be saved to %1.</translation>
+    </message>
 </context>
 <context>
     <name>Equation</name>
@@ -983,6 +1003,42 @@ The project&apos;s address is:<byte value="xd"/>
         <source>&amp;Practicar</source>
         <translation>&amp;Practise</translation>
     </message>
+    <message>
+        <source>&amp;Multiplicar por PI</source>
+        <translation>&amp;Multiply by PI</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir entre PI</source>
+        <translation>&amp;Divide by PI</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Invertir 1/X</source>
+        <translation>&amp;Invert 1/X</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>fracción</source>
+        <translation>fraction</translation>
+    </message>
+    <message>
+        <source>Sin forma exacta</source>
+        <translation>No exact form</translation>
+    </message>
+    <message>
+        <source>Más botones</source>
+        <translation>More buttons</translation>
+    </message>
 </context>
 <context>
     <name>Grafica</name>
@@ -1555,6 +1611,18 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>INS</source>
         <translation>INS</translation>
+    </message>
+    <message>
+        <source>Dos soluciones reales: x uno igual a %1, x dos igual a %2</source>
+        <translation>Two real solutions: x one equals %1, x two equals %2</translation>
+    </message>
+    <message>
+        <source>Una solución real doble: x igual a %1</source>
+        <translation>One double real solution: x equals %1</translation>
+    </message>
+    <message>
+        <source>Dos soluciones complejas: x uno igual a %1, x dos igual a %2</source>
+        <translation>Two complex solutions: x one equals %1, x two equals %2</translation>
     </message>
 </context>
 <context>

@@ -7,16 +7,20 @@
 #include "services/platform.h"
 #include "worked/derivation.h"
 #include "worked/inequality.h"
+#include "worked/web_page.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
@@ -29,12 +33,16 @@ std::string translated(const char* context, const char* source)
     return QCoreApplication::translate(context, source).toStdString();
 }
 
+QAccessibleInterface* stepAccessible(const QString& className, QObject* object);
+
 // One step, reached with Tab; a screen reader gets the sentence as its name
-// and the formula in words as its description.
+// and the formula in words as its description, and reads it as static text.
 class StepView final : public QWidget {
 public:
     StepView(const trx::WorkedStep& step, QWidget* parent) : QWidget(parent), step_(step)
     {
+        static const bool readAsText = (QAccessible::installFactory(stepAccessible), true);
+        Q_UNUSED(readAsText);
         setFocusPolicy(Qt::TabFocus);
         setAccessibleName(QString::fromStdString(step.sentence));
         setAccessibleDescription(QString::fromStdString(trx::math::spoken(step.formula, translated)));
@@ -83,6 +91,13 @@ protected:
 private:
     trx::WorkedStep step_;
 };
+
+// A plain widget is an anonymous "filler" to screen readers.
+QAccessibleInterface* stepAccessible(const QString&, QObject* object)
+{
+    auto* step = dynamic_cast<StepView*>(object);
+    return step != nullptr ? new QAccessibleWidget(step, QAccessible::StaticText) : nullptr;
+}
 
 }  // namespace
 
@@ -134,6 +149,7 @@ Desarrollo::Desarrollo(QWidget* owner, Platform& platform) : QWidget(owner, Qt::
     buttons->addWidget(button("CmdCopiar", tr("&Copiar"), &Desarrollo::copyWorking));
     buttons->addWidget(button("CmdImprimir", tr("&Imprimir…"), &Desarrollo::printWorking));
     buttons->addWidget(button("CmdPdf", tr("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
+    buttons->addWidget(button("CmdHtml", tr("Guardar como &HTML…"), &Desarrollo::askAndSaveWebPage));
     buttons->addStretch();
     auto* close = new QPushButton(tr("C&errar"), this);
     close->setObjectName(QStringLiteral("CmdCerrar"));
@@ -356,6 +372,26 @@ void Desarrollo::askAndExportPdf()
         platform_.saveFileName(this, tr("Exportar PDF"), tr("desarrollo.pdf"), tr("Documentos PDF (*.pdf)"));
     if (!path.isEmpty() && !exportPdf(path))
         platform_.messageBox(this, tr("No se ha podido guardar el documento en %1.").arg(path), tr("Exportar PDF"),
+                             Platform::Icon::Critical);
+}
+
+bool Desarrollo::saveWebPage(const QString& path)
+{
+    QSaveFile file(path);
+    if (steps_.empty() || !file.open(QIODevice::WriteOnly))
+        return false;
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    file.write(
+        QByteArray::fromStdString(trx::workingWebPage(steps_, windowTitle().toStdString(), language.toStdString())));
+    return file.commit();
+}
+
+void Desarrollo::askAndSaveWebPage()
+{
+    const QString path =
+        platform_.saveFileName(this, tr("Guardar como HTML"), tr("desarrollo.html"), tr("Páginas web (*.html *.htm)"));
+    if (!path.isEmpty() && !saveWebPage(path))
+        platform_.messageBox(this, tr("No se ha podido guardar la página en %1.").arg(path), tr("Guardar como HTML"),
                              Platform::Icon::Critical);
 }
 

@@ -45,6 +45,9 @@ public:
     const std::vector<trx::WorkedStep>& steps() const { return steps_; }
     void copyWorking();
     bool exportPdf(const QString& path);
+    // The working as a UTF-8 web page with MathML; false without a working
+    // or when the file cannot be written.
+    bool saveWebPage(const QString& path);
     // The plot to PNG, SVG or PDF after the suffix; false without a working.
     bool exportPlot(const QString& path, const QSize& size);
 
@@ -54,6 +57,7 @@ private:
     void feedPlot();
     void printWorking();
     void askAndExportPdf();
+    void askAndSaveWebPage();
     bool paintPages(QPagedPaintDevice& device);  // false when the device cannot be painted on
     void clearSteps();
     PlotPanel* plot();

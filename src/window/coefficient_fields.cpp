@@ -25,6 +25,7 @@ void setBase(QLineEdit* field, const QColor& colour)
 {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colour);
+    setReadableText(palette, QPalette::Text, colour);
     field->setPalette(palette);
 }
 

@@ -46,6 +46,8 @@ void setBackground(QWidget* widget, const QColor& colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
+    setReadableText(palette, QPalette::Text, colour);
+    setReadableText(palette, QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
 
@@ -172,8 +174,14 @@ void Form1Controls::styleControls()
     QFont linkFont = sansFont(12);
     linkFont.setUnderline(true);
     Label1->setFont(linkFont);
+    // Blue as on the web, or the desktop's link colour or a light blue where
+    // blue would not read on the window's background.
     QPalette linkPalette = Label1->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const QColor windowColour = linkPalette.color(QPalette::Window);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        linkPalette.setColor(group, QPalette::WindowText,
+                             readableOn(windowColour, {QColor(0, 0, 255), linkPalette.color(group, QPalette::Link),
+                                                       QColor(153, 193, 241)}));
     Label1->setPalette(linkPalette);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->adjustSize();  // sized to its text, whatever the font
@@ -202,6 +210,13 @@ void Form1Controls::describeControls()
              translated(QT_TRANSLATE_NOOP("Form1", "Clic o Alt+X: pone o quita un valor de X.")));
     describe(Label1, translated(QT_TRANSLATE_NOOP("Form1", "Página web del proyecto")),
              translated(QT_TRANSLATE_NOOP("Form1", "Clic o F1: abre la página web")));
+    // Each "=" between the solutions and their fractions is drawn as two dashes.
+    for (ClickLabel* sign : Lblig)
+        sign->setAccessibleName(translated(QT_TRANSLATE_NOOP("Form1", "igual a")));
+    for (Line* bar : lines)
+        bar->setAccessibleName(translated(QT_TRANSLATE_NOOP("Form1", "fracción")));
+    for (ClickLabel* cover : {lblpantalla1, Lblpantalla2[0], Lblpantalla2[1]})
+        cover->setAccessibleName(translated(QT_TRANSLATE_NOOP("Form1", "Sin forma exacta")));
     const QString unsimplified = translated(QT_TRANSLATE_NOOP("Form1", "Forma exacta sin simplificar"));
     const QString simplified = translated(QT_TRANSLATE_NOOP("Form1", "Forma exacta simplificada"));
     for (int i = 0; i < 2; ++i) {

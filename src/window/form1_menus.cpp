@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 // Builds the menus and items of the table: the menu bar's, or the pop-up
 // menu's.
@@ -70,6 +71,9 @@ void Form1::createToolbar()
         button->setCheckable(row.kind == Form1Command::CheckButton);
         Toolbar1->widgetForAction(button)->setFixedSize(38, 39);
     }
+    // The button that shows the buttons a narrow window cuts off.
+    if (auto* more = Toolbar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("Más botones"));
     connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
 }
 

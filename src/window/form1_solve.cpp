@@ -12,6 +12,7 @@
 #include "services/platform.h"
 #include "settings/settings_table.h"
 #include "window/coefficient_fields.h"
+#include "window/status_bar.h"
 
 #include <QScreen>
 
@@ -57,6 +58,7 @@ void Form1::showSolve(const std::array<std::string, 4>& solved, const trx::Solve
         return;
     default:
         finishSolve(result.fields);
+        StatusBar1->showSolveSummary(result);
         showWorking(solved);
     }
 }

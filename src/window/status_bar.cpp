@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/status_bar.h"
 
-#include "window/widgets.h"
+#include "exact/solve.h"
 #include "services/platform.h"
+#include "window/widgets.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -88,4 +89,29 @@ void StatusBar::showTimeTip(int number)
     panel(number)->setToolTip(
         QCoreApplication::translate("Form1", "Son las %1 del día %2")
             .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
+}
+
+// Qt 6.4 tells AT-SPI nothing about live regions, so a screen reader does
+// not speak a changed panel by itself: the panel's accessible name changes
+// with its text (which Qt reports), and the panel is the window's status
+// bar text that screen readers read on request.
+void StatusBar::showSolveSummary(const trx::SolveResult& result)
+{
+    const QString first = QString::fromStdString(result.solution1);
+    const QString second = QString::fromStdString(result.solution2);
+    QString summary;
+    switch (result.outcome) {
+    case trx::SolveOutcome::TwoRealRoots:
+        summary = tr("Dos soluciones reales: x uno igual a %1, x dos igual a %2").arg(first, second);
+        break;
+    case trx::SolveOutcome::DoubleRoot:
+        summary = tr("Una solución real doble: x igual a %1").arg(first);
+        break;
+    case trx::SolveOutcome::ComplexRoots:
+        summary = tr("Dos soluciones complejas: x uno igual a %1, x dos igual a %2").arg(first, second);
+        break;
+    default:
+        return;
+    }
+    panels_[0]->setText(summary);
 }

@@ -9,6 +9,10 @@
 
 #include <array>
 
+namespace trx {
+struct SolveResult;
+}
+
 class ClickLabel;
 class Platform;
 class QTimer;
@@ -21,6 +25,9 @@ public:
 
     ClickLabel* panel(int number) const { return panels_[number - 1]; }  // 1 to 7
     void showTimeTip(int number);                                        // the time and date, in the panel's tool tip
+    // One sentence on the last solve's result, in the first panel, for the
+    // eye and for screen readers.
+    void showSolveSummary(const trx::SolveResult& result);
 
 signals:
     void panelClicked(int number);

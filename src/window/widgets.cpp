@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/widgets.h"
 
+#include "window_rules/contrast.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,4 +113,28 @@ void Line::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+namespace {
+
+trx::Rgb rgb(const QColor& colour)
+{
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+}  // namespace
+
+QColor readableOn(const QColor& background, std::initializer_list<QColor> wanted)
+{
+    std::vector<trx::Rgb> candidates;
+    for (const QColor& colour : wanted)
+        candidates.push_back(rgb(colour));
+    const trx::Rgb chosen = trx::readableOn(rgb(background), candidates);
+    return {chosen.red, chosen.green, chosen.blue};
+}
+
+void setReadableText(QPalette& palette, QPalette::ColorRole text, const QColor& background)
+{
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, text, readableOn(background, {palette.color(group, text)}));
 }

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
 
 class TextBox : public QLineEdit {
     Q_OBJECT
@@ -66,3 +67,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The first of `wanted` that reads at 4.5:1 on `background`, else black or
+// white: text on a background the window fixes stays readable under any
+// desktop palette.
+QColor readableOn(const QColor& background, std::initializer_list<QColor> wanted);
+// Gives `text` in the palette, for the active and inactive window, a colour
+// readable on `background` (the palette's own when it is); disabled text
+// keeps the palette's look.
+void setReadableText(QPalette& palette, QPalette::ColorRole text, const QColor& background);

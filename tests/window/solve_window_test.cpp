@@ -100,3 +100,24 @@ TEST(Options, ScientificNotationReformatsFieldsAndCopies)
 }
 
 }  // namespace
+
+// The first panel says the result in one sentence, which screen readers read.
+TEST(SolveCommand, SummarisesTheResultInTheStatusBar)
+{
+    const struct {
+        const char* typed;
+        const char* summary;
+    } cases[] = {
+        {"4|-4|-3|0", "Dos soluciones reales: x uno igual a 1,5, x dos igual a -0,5"},
+        {"1|-2|1|0", "Una solución real doble: x igual a 1"},
+        {"1|2|5|0", "Dos soluciones complejas: x uno igual a -1+ i2, x dos igual a -1- i2"},
+        {"0|1|1|0", ""},
+    };
+    for (const auto& c : cases) {
+        WindowHarness window;
+        const QStringList typed = QString::fromUtf8(c.typed).split(QLatin1Char('|'));
+        window.typeEquation(typed[0], typed[1], typed[2], typed[3]);
+        window.clickSolve();
+        EXPECT_EQ(window.label(QStringLiteral("StatusBar1(1)"))->text(), QString::fromUtf8(c.summary)) << c.typed;
+    }
+}
