@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accuracy/equations.h"
 #include "core/display_formats.h"
-#include "exact/exact_numbers.h"
 #include "core/integer_helpers.h"
 #include "core/number_text.h"
+#include "exact/exact_numbers.h"
 #include "exact/rounded_text.h"
 #include "exact/solve.h"
 

@@ -12,7 +12,8 @@ namespace {
 // step of the working has something to do.
 constexpr const char* kLongEquation =
     "x²/2 − (x + 1)/3 + 2(x − 1)² − (2x − 1)(2x + 1) + 0,25x·(x + 4) − 3/4 + (3x − 2)²/7 = "
-    "3x(3x − 1) + 7x − (x + 3)² + 12,5 − x/6 + (x − 2)(x + 5)/3 − 1,75x + (x + 1)(x − 1) − 2x² ÷ 5 + 0,5 − (x − 4)/2 + x";
+    "3x(3x − 1) + 7x − (x + 3)² + 12,5 − x/6 + (x − 2)(x + 5)/3 − 1,75x + (x + 1)(x − 1) − 2x² ÷ 5 + 0,5 − (x − 4)/2 + "
+    "x";
 
 void readLongEquation(benchmark::State& state)
 {

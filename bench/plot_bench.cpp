@@ -5,8 +5,8 @@
 // 16 ms, for any equation.  Build it Release and run it without a display:
 //   build/release-bench/trx_plot_bench
 
-#include "plot/plot_panel.h"
 #include "desarrollo/plot_plugin.h"
+#include "plot/plot_panel.h"
 #include "recording_platform.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 // start-up's reading) and storing what Salir stores are set against reading
 // the file's bytes once, and Salir also against replacing the file once.
 
-#include "settings/settings_table.h"
 #include "platform/settings_file.h"
+#include "settings/settings_table.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,10 +3,10 @@
 // same steps as src/main.cpp, so that its time and memory can be set against
 // the bare window of baseline_window.cpp.
 
-#include "first_paint.h"
-#include "window/form1.h"
 #include "app/application.h"
+#include "first_paint.h"
 #include "platform/qt_platform.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -27,7 +27,6 @@ using trx::SolveOutcome;
 using trx::SolveRequest;
 using trx::SolveResult;
 
-
 class RunChecker {
 public:
     RunChecker(const SolveRequest& request, const SolveResult& result, std::string_view input)
@@ -105,7 +104,8 @@ private:
                     exact.reducedNumerator[row].empty() && exact.reducedDenominator[row].empty() &&
                     !exact.reducedRowUncovered[row];
         }
-        require(empty && !exact.leftColumnUncovered && !exact.complexCaptions, "a run that solved nothing wrote something", input_);
+        require(empty && !exact.leftColumnUncovered && !exact.complexCaptions,
+                "a run that solved nothing wrote something", input_);
     }
 
     void checkRealRoots() const
@@ -212,8 +212,8 @@ bool sameResult(const SolveResult& x, const SolveResult& y)
     const trx::ExactForms& p = x.exact;
     const trx::ExactForms& q = y.exact;
     return x.outcome == y.outcome && x.error == y.error && x.fields == y.fields && x.solution1 == y.solution1 &&
-           x.solution2 == y.solution2 && p.complexCaptions == q.complexCaptions &&
-           p.numerator == q.numerator && p.denominator == q.denominator && p.reducedNumerator == q.reducedNumerator &&
+           x.solution2 == y.solution2 && p.complexCaptions == q.complexCaptions && p.numerator == q.numerator &&
+           p.denominator == q.denominator && p.reducedNumerator == q.reducedNumerator &&
            p.reducedDenominator == q.reducedDenominator && p.leftColumnUncovered == q.leftColumnUncovered &&
            p.reducedRowUncovered == q.reducedRowUncovered;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/command_line.h"
-#include "window/form1.h"
 #include "app/application.h"
+#include "app/command_line.h"
 #include "platform/qt_platform.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 
 PlotPanelFactory* plotPanelFactory()
 {
-    static PlotPanelFactory* const loaded = [] () -> PlotPanelFactory* {
+    static PlotPanelFactory* const loaded = []() -> PlotPanelFactory* {
         const QString here = QCoreApplication::applicationDirPath();
         for (const QString& folder : {here, here + QStringLiteral("/" TRX_MODULE_DIR)}) {
             QPluginLoader plugin(folder + QStringLiteral("/trx_plot"));

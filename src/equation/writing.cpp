@@ -118,7 +118,6 @@ std::string decimalText(const mpz_class& scaled, int places, char separator)
     return digits;
 }
 
-
 math::Node equationFormula(const TypedEquation& equation, char separator)
 {
     const Writer writer(separator);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/plot_view.h"
 
+#include "core/number_text.h"
 #include "exact/exact_decimal.h"
 #include "exact/exact_numbers.h"
-#include "core/number_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/solve.h"
 
-#include "exact/exact_decimal.h"
 #include "core/integer_helpers.h"
 #include "core/number_text.h"
+#include "exact/exact_decimal.h"
 #include "exact/rounded_text.h"
 
 #include <algorithm>
@@ -15,7 +15,6 @@
 namespace trx {
 
 namespace {
-
 
 std::string integerText(std::int32_t value)
 {

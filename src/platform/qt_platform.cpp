@@ -5,15 +5,15 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>

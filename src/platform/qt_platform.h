@@ -2,9 +2,8 @@
 #pragma once
 // The real platform services, on Qt.
 
-#include "services/platform.h"
 #include "platform/settings_file.h"
-
+#include "services/platform.h"
 
 class QtPlatform final : public Platform {
 public:

@@ -130,9 +130,8 @@ void Grafica::paint(QPainter& painter, const QRectF& target, const QSize& size)
 
 void Grafica::askAndExport()
 {
-    const QString path =
-        platform_.saveFileName(this, tr("Exportar gráfica"), tr("grafica.png"),
-                               tr("Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)"));
+    const QString path = platform_.saveFileName(this, tr("Exportar gráfica"), tr("grafica.png"),
+                                                tr("Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     const QSize size = askSize(this, chart_->size());

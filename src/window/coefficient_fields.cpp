@@ -4,10 +4,10 @@
 #include "core/number_text.h"
 #include "field/text_repair.h"
 #include "field/validation.h"
-#include "settings/settings_table.h"
-#include "window/widgets.h"
-#include "window/menus.h"
 #include "services/platform.h"
+#include "settings/settings_table.h"
+#include "window/menus.h"
+#include "window/widgets.h"
 
 #include <QApplication>
 #include <QClipboard>

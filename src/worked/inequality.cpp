@@ -17,7 +17,6 @@ using worked::Node;
 using worked::Roots;
 using worked::x;
 
-
 bool wantsPositive(Relation relation)
 {
     return relation == Relation::Greater || relation == Relation::GreaterOrEqual;
@@ -213,9 +212,9 @@ InequalityWorking solveInequality(const mpz_class& a, const mpz_class& b, const 
     const RealRoots real = realRoots(Roots::of({centre, square}));
     const int signOfA = sgn(a);
     worked::StepList steps;
-    steps.add(
-        QT_TRANSLATE_NOOP("Derivation", "Inecuación:"),
-        row({worked::polynomial(mpq_class(a), mpq_class(b), mpq_class(c)), op(relationSign(relation)), math::number("0")}));
+    steps.add(QT_TRANSLATE_NOOP("Derivation", "Inecuación:"),
+              row({worked::polynomial(mpq_class(a), mpq_class(b), mpq_class(c)), op(relationSign(relation)),
+                   math::number("0")}));
     steps.add(signRule(real.points.size()), signTable(real, signOfA));
     SolutionSet solution = solutionSet(real, signOfA, relation);
     Notation written = notation(solution, real);

@@ -34,11 +34,16 @@ struct Place {
     int left, top, width, height;
 };
 const std::map<QString, Place> kPlaces = {
-    {QStringLiteral("Text1(0)"), {120, 735, 1800, 285}},  {QStringLiteral("Text1(1)"), {2400, 735, 1920, 285}},
-    {QStringLiteral("Text1(2)"), {4800, 735, 2040, 285}}, {QStringLiteral("Text1(3)"), {7200, 735, 1800, 285}},
-    {QStringLiteral("Label3"), {4320, 735, 345, 285}},    {QStringLiteral("Label4"), {960, 1035, 2295, 285}},
-    {QStringLiteral("Text2"), {960, 1335, 2295, 285}},    {QStringLiteral("CmdCal"), {8280, 1695, 1215, 435}},
-    {QStringLiteral("CmdSal"), {8280, 2655, 1215, 375}},  {QStringLiteral("lblpantalla1"), {3360, 1080, 2550, 1815}},
+    {QStringLiteral("Text1(0)"), {120, 735, 1800, 285}},
+    {QStringLiteral("Text1(1)"), {2400, 735, 1920, 285}},
+    {QStringLiteral("Text1(2)"), {4800, 735, 2040, 285}},
+    {QStringLiteral("Text1(3)"), {7200, 735, 1800, 285}},
+    {QStringLiteral("Label3"), {4320, 735, 345, 285}},
+    {QStringLiteral("Label4"), {960, 1035, 2295, 285}},
+    {QStringLiteral("Text2"), {960, 1335, 2295, 285}},
+    {QStringLiteral("CmdCal"), {8280, 1695, 1215, 435}},
+    {QStringLiteral("CmdSal"), {8280, 2655, 1215, 375}},
+    {QStringLiteral("lblpantalla1"), {3360, 1080, 2550, 1815}},
     {QStringLiteral("Label5"), {945, 1995, 2295, 285}},
     {QStringLiteral("Form1"), {8700, 2250, 300, 300}},  // background between the two buttons
 };

@@ -121,7 +121,8 @@ TEST(Solve, WhatEachEquationShows)
         EXPECT_EQ((shown(result) + " ").rfind(c.shown + std::string(" "), 0), 0u) << shown(result);
         // No field is left holding a text that is not a number.
         for (std::size_t i = 0; i < result.fields.size(); ++i)
-            EXPECT_TRUE(result.fields[i] == c.fields[i] || isNumeric(result.fields[i], c.separator)) << result.fields[i];
+            EXPECT_TRUE(result.fields[i] == c.fields[i] || isNumeric(result.fields[i], c.separator))
+                << result.fields[i];
     }
 }
 

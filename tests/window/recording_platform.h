@@ -2,8 +2,8 @@
 #pragma once
 // Records what a user would see instead of showing it; answers from a script.
 
-#include "services/platform.h"
 #include "platform/qt_platform.h"
+#include "services/platform.h"
 
 #include <QIcon>
 #include <QMimeData>
@@ -29,9 +29,9 @@ public:
 
     std::vector<Message> messages;
     std::vector<Prompt> prompts;
-    std::deque<bool> yesNoAnswers;     // missing answers count as "No"
-    std::deque<QString> inputAnswers;  // missing answers count as Cancel
-    std::deque<QString> fileAnswers;   // likewise, for the save dialogs
+    std::deque<bool> yesNoAnswers;         // missing answers count as "No"
+    std::deque<QString> inputAnswers;      // missing answers count as Cancel
+    std::deque<QString> fileAnswers;       // likewise, for the save dialogs
     std::unique_ptr<QMimeData> clipboard;  // what a window copied
     int printRequests = 0;
     std::vector<QString> launches;
