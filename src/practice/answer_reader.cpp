@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/answer_reader.h"
 
+#include "core/utf8.h"
 #include "exact/exact_decimal.h"  // powerOfTen
 
 #include <algorithm>
@@ -11,54 +12,6 @@
 namespace trx::practice {
 
 namespace {
-
-constexpr char32_t kInvalid = 0xFFFD;
-
-// The code points of a UTF-8 text; a malformed byte becomes kInvalid.
-std::u32string decoded(std::string_view text)
-{
-    std::u32string result;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {
-            result.push_back(kInvalid);
-            ++i;
-            continue;
-        }
-        char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = valid && (next >> 6) == 2;
-            point = (point << 6) | (next & 0x3F);
-        }
-        result.push_back(valid ? point : kInvalid);
-        i += valid ? length : 1;
-    }
-    return result;
-}
-
-std::string encoded(char32_t point)
-{
-    std::string text;
-    if (point < 0x80) {
-        text += static_cast<char>(point);
-    } else if (point < 0x800) {
-        text += static_cast<char>(0xC0 | (point >> 6));
-        text += static_cast<char>(0x80 | (point & 0x3F));
-    } else if (point < 0x10000) {
-        text += static_cast<char>(0xE0 | (point >> 12));
-        text += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (point >> 18));
-        text += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (point & 0x3F));
-    }
-    return text;
-}
 
 bool isBlank(char32_t point)
 {
@@ -196,7 +149,7 @@ std::optional<ReadError> Tokeniser::word(std::size_t& at, std::vector<Token>& in
     } else {
         std::string shown;
         for (char32_t point : letters) {
-            shown += encoded(point);
+            shown += encodeUtf8(point);
         }
         return errorAt(static_cast<int>(start), QT_TRANSLATE_NOOP("Practica", "No sé leer «%1» en una solución."),
                        {shown});
@@ -222,7 +175,7 @@ std::optional<Token> Tokeniser::symbol(std::size_t& at) const
                 std::nullopt};
     if (token.type == Type::Power) {
         token.value = text_[at] == U'²' ? 2 : 3;
-        token.spelling = encoded(text_[at]);
+        token.spelling = encodeUtf8(text_[at]);
     }
     ++at;
     // "+-" and "+/-" are ± typed without the sign.
@@ -256,7 +209,7 @@ std::variant<std::vector<Token>, ReadError> Tokeniser::tokens(std::size_t start)
                             QT_TRANSLATE_NOOP("Practica", "Escribe solo la solución, sin otro signo «=»."));
         } else {
             error = errorAt(static_cast<int>(at), QT_TRANSLATE_NOOP("Practica", "No sé leer «%1» en una solución."),
-                            {encoded(point)});
+                            {encodeUtf8(point)});
         }
         if (error) {
             return *error;
@@ -583,7 +536,7 @@ std::variant<std::vector<Token>, ReadError> tokensOf(const std::u32string& text)
 
 LineReading readAnswerLine(std::string_view text)
 {
-    const std::u32string points = decoded(text);
+    const std::u32string points = decodeUtf8(text);
     if (points.size() > kMaximumAnswerLength) {
         return {std::nullopt,
                 errorAt(static_cast<int>(kMaximumAnswerLength),
@@ -635,7 +588,7 @@ LineReading readAnswerLine(std::string_view text)
 
 std::string compactSpelling(std::string_view text)
 {
-    auto tokenised = tokensOf(decoded(text));
+    auto tokenised = tokensOf(decodeUtf8(text));
     const auto* tokens = std::get_if<std::vector<Token>>(&tokenised);
     return tokens ? compactOf(*tokens) : std::string();
 }
