@@ -13,17 +13,8 @@ cd "$(dirname "$0")/.."
 
 runs=${1:-15}
 platform=${2:-offscreen}
-if [ "$runs" -lt 10 ]; then
-  echo "at least 10 runs each" >&2
-  exit 2
-fi
-case $platform in
-  offscreen | xvfb) ;;
-  *)
-    echo "platform: offscreen or xvfb" >&2
-    exit 2
-    ;;
-esac
+source bench/timing.sh
+check_arguments "$runs" "$platform"
 
 bash scripts/install-deps.sh
 build=build/release-bench
@@ -43,7 +34,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source bench/timing.sh
 if [ "$platform" = xvfb ]; then
   start_xserver "$XDG_CONFIG_HOME"
 else

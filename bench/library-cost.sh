@@ -16,17 +16,8 @@ cd "$(dirname "$0")/.."
 
 runs=${1:-21}
 platform=${2:-xvfb}
-if [ "$runs" -lt 10 ]; then
-  echo "at least 10 runs each" >&2
-  exit 2
-fi
-case $platform in
-  offscreen | xvfb) ;;
-  *)
-    echo "platform: xvfb or offscreen" >&2
-    exit 2
-    ;;
-esac
+source bench/timing.sh
+check_arguments "$runs" "$platform"
 
 bash scripts/install-deps.sh
 build=build/release-bench
@@ -48,7 +39,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source bench/timing.sh
 if [ "$platform" = xvfb ]; then
   start_xserver "$XDG_CONFIG_HOME"
 else

@@ -4,6 +4,21 @@
 # stopped by its own exit trap, and the file $results of measurements, one
 # line each: "<name> <value> [<value> ...]".
 
+# The arguments runs and platform, checked: check_arguments <runs> <platform>.
+check_arguments() {
+  if [ "$1" -lt 10 ]; then
+    echo "at least 10 runs each" >&2
+    exit 2
+  fi
+  case $2 in
+    offscreen | xvfb) ;;
+    *)
+      echo "platform: offscreen or xvfb" >&2
+      exit 2
+      ;;
+  esac
+}
+
 # A real X server for the program: Xvfb with openbox, for focus and
 # activation as on a desktop.  start_xserver <folder> starts both, exports
 # DISPLAY and QT_QPA_PLATFORM=xcb and adds their process ids to server_pids.
