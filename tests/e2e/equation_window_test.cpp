@@ -22,4 +22,19 @@ TEST(EcuacionWindow, TypedEquationSolvedThroughTheFields)
     EXPECT_EQ(session.quit().toStdString(), "1|3|-10|0");
 }
 
+// An inequality: the fields and results are those of its equation, and the
+// working ends with its solution.
+TEST(EcuacionWindow, TypedInequalityWorkedToItsSolution)
+{
+    Session session;
+    const QString results = session.play(
+        QStringLiteral("ctrl+e @box:Ecuación x asciicircum 2 space minus space 5 x space plus space 6 space less "
+                       "equal space 0 Return @activate:Trinomix @click:Label4 @copy @click:Label5 @copy"));
+    EXPECT_EQ(results.toStdString(), "3 ; 2 ; ");
+    const QString working = session.play(QStringLiteral("F2 @box:Desarrollo ctrl+c @got @activate:Trinomix"));
+    EXPECT_TRUE(working.contains(QString::fromUtf8("Solución en forma de intervalos:\n    [2, 3]")))
+        << working.toStdString();
+    EXPECT_EQ(session.quit().toStdString(), "1|-5|6|0");
+}
+
 }  // namespace
