@@ -7,7 +7,7 @@
 #include "services/platform.h"
 #include "worked/derivation.h"
 #include "worked/inequality.h"
-#include "worked/web_page.h"
+#include "formula/web_page.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

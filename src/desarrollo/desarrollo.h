@@ -14,7 +14,7 @@
 
 #include "worked/inequality.h"
 #include "worked/method.h"
-#include "worked/working.h"
+#include "formula/working.h"
 #include "worked/working_request.h"
 
 #include <QWidget>

@@ -5,7 +5,7 @@
 // italic variables and parentheses as tall as what they hold.  The same code
 // draws on screen, on paper and into a PDF.
 
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <QFont>
 #include <QSizeF>

@@ -42,7 +42,7 @@
 
 #include "worked/method.h"
 #include "worked/relation.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <gmpxx.h>
 

@@ -27,7 +27,7 @@
 
 #include "practice/answer_reader.h"
 #include "practice/exact_value.h"
-#include "worked/translatable.h"
+#include "formula/translatable.h"
 
 #include <array>
 #include <string>

@@ -10,7 +10,7 @@
 // line that cannot be read gives a sentence and the column where it fails.
 
 #include "practice/exact_value.h"
-#include "worked/working.h"  // Phrase
+#include "formula/working.h"  // Phrase
 
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@
 // product or a square) to the simplest solutions.
 
 #include "practice/exercise_generator.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // steps of its working shown so far.  Both are reached with Tab, and a
 // screen reader gets what they show in words.
 
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <QWidget>
 

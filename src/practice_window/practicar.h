@@ -12,7 +12,7 @@
 // (worksheet.h).  Form1 builds it the first time it is opened.
 
 #include "practice/exercise_generator.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // difficulties, and an exercise's working with its sentences translated.
 
 #include "practice/exercise_generator.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <QString>
 

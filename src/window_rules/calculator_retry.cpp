@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_rules/calculator_retry.h"
 
-#include "worked/translatable.h"
+#include "formula/translatable.h"
 
 namespace trx {
 

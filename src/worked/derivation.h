@@ -16,7 +16,7 @@
 // three forms of working.h.
 
 #include "worked/method.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <array>
 #include <string>

@@ -5,7 +5,7 @@
 // decimals, sums with their signs, and chains of equal expressions.
 
 #include "exact/exact_decimal.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <gmpxx.h>
 

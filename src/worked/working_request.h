@@ -5,7 +5,7 @@
 
 #include "worked/method.h"
 #include "worked/relation.h"
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <array>
 #include <optional>

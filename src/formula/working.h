@@ -4,8 +4,8 @@
 // with them without redoing the mathematics: their sentences translated, and
 // the whole working as plain text, LaTeX and MathML.
 
-#include "worked/formula.h"
-#include "worked/translatable.h"
+#include "formula/formula.h"
+#include "formula/translatable.h"
 
 #include <string>
 #include <vector>

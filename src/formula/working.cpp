@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worked/formula.h"
+#include "formula/formula.h"
 
 #include <initializer_list>
 #include <utility>

@@ -4,7 +4,7 @@
 // MathML of its own, so that a browser's screen reader moves through the
 // working formula by formula.
 
-#include "worked/working.h"
+#include "formula/working.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 // words for screen readers, Spanish unless translated.  The window lays the same tree out on
 // screen and paper.  Nothing here knows about Qt.
 
-#include "worked/translatable.h"
+#include "formula/translatable.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worked/web_page.h"
+#include "formula/web_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worked/translatable.h"
+#include "formula/translatable.h"
 
 namespace trx {
 
