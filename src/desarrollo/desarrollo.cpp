@@ -3,11 +3,11 @@
 
 #include "desarrollo/formula_painter.h"
 #include "desarrollo/plot_plugin.h"
+#include "formula/web_page.h"
 #include "plot/plot_panel.h"
 #include "services/platform.h"
 #include "worked/derivation.h"
 #include "worked/inequality.h"
-#include "formula/web_page.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

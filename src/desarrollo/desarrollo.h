@@ -12,9 +12,9 @@
 // says why there is nothing to show instead.  Form1 builds it the first time
 // it is opened and feeds it every solve after that.
 
+#include "formula/working.h"
 #include "worked/inequality.h"
 #include "worked/method.h"
-#include "formula/working.h"
 #include "worked/working_request.h"
 
 #include <QWidget>

@@ -40,9 +40,9 @@
 // most kMaxBracketDepth deep, and a number that would grow past
 // kMaxNumberBits bits stops the reading.
 
+#include "formula/working.h"
 #include "worked/method.h"
 #include "worked/relation.h"
-#include "formula/working.h"
 
 #include <gmpxx.h>
 

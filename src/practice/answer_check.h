@@ -25,9 +25,9 @@
 //   blanks, "x =" and "·" aside: "−1 + √2", "√2 − 1", "(1 + √5)/2",
 //   "1/2 + √5/2", "2i√3" or "2√3i".
 
+#include "formula/translatable.h"
 #include "practice/answer_reader.h"
 #include "practice/exact_value.h"
-#include "formula/translatable.h"
 
 #include <array>
 #include <string>

@@ -9,8 +9,8 @@
 // the simplest texts, and how precise each decimal was.  Nothing throws: a
 // line that cannot be read gives a sentence and the column where it fails.
 
-#include "practice/exact_value.h"
 #include "formula/working.h"  // Phrase
+#include "practice/exact_value.h"
 
 #include <optional>
 #include <string>

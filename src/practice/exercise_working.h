@@ -5,8 +5,8 @@
 // working, from the equation as proposed (expanded first when it is a
 // product or a square) to the simplest solutions.
 
-#include "practice/exercise_generator.h"
 #include "formula/working.h"
+#include "practice/exercise_generator.h"
 
 #include <vector>
 

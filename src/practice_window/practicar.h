@@ -11,8 +11,8 @@
 // session, remembers its choices in the settings store, and makes worksheets
 // (worksheet.h).  Form1 builds it the first time it is opened.
 
-#include "practice/exercise_generator.h"
 #include "formula/working.h"
+#include "practice/exercise_generator.h"
 
 #include <QWidget>
 

@@ -3,8 +3,8 @@
 // The practice's words in the user's language: the kinds of equation, the
 // difficulties, and an exercise's working with its sentences translated.
 
-#include "practice/exercise_generator.h"
 #include "formula/working.h"
+#include "practice/exercise_generator.h"
 
 #include <QString>
 

@@ -15,8 +15,8 @@
 // The window (desarrollo/desarrollo.h) shows the steps and copies them in the
 // three forms of working.h.
 
-#include "worked/method.h"
 #include "formula/working.h"
+#include "worked/method.h"
 
 #include <array>
 #include <string>

@@ -3,9 +3,9 @@
 // What the worked solution is asked to work: the four coefficient fields as
 // solved and, when the equation was typed whole, how it was typed.
 
+#include "formula/working.h"
 #include "worked/method.h"
 #include "worked/relation.h"
-#include "formula/working.h"
 
 #include <array>
 #include <optional>
