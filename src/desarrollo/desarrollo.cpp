@@ -6,6 +6,7 @@
 #include "formula/web_page.h"
 #include "plot/plot_panel.h"
 #include "services/platform.h"
+#include "services/translated.h"
 #include "worked/derivation.h"
 #include "worked/inequality.h"
 
@@ -27,11 +28,6 @@
 #include <QTabWidget>
 
 namespace {
-
-std::string translated(const char* context, const char* source)
-{
-    return QCoreApplication::translate(context, source).toStdString();
-}
 
 QAccessibleInterface* stepAccessible(const QString& className, QObject* object);
 

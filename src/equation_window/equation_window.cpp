@@ -2,6 +2,7 @@
 #include "equation_window/equation_window.h"
 
 #include "equation/equation.h"
+#include "services/translated.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -16,11 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string translated(const char* context, const char* source)
-{
-    return QCoreApplication::translate(context, source).toStdString();
-}
 
 QString phraseText(const trx::Phrase& phrase)
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window/formula_views.h"
+#include "services/translated.h"
 
 #include "desarrollo/formula_painter.h"
 #include "practice_window/practice_texts.h"
@@ -41,7 +42,7 @@ void FormulaView::showFormula(const trx::math::Node& formula)
     formula_ = formula;
     const QString plain = QString::fromStdString(trx::math::plainText(formula));
     setAccessibleName(QCoreApplication::translate("Practicar", "Ecuación: %1").arg(plain));
-    setAccessibleDescription(QString::fromStdString(trx::math::spoken(formula, translatedText)));
+    setAccessibleDescription(QString::fromStdString(trx::math::spoken(formula, translated)));
     setToolTip(plain);
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);

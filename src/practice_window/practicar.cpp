@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window/practicar.h"
+#include "services/translated.h"
 
 #include "practice/answer_check.h"
 #include "practice/exercise_working.h"
@@ -267,7 +268,7 @@ void Practicar::check()
 {
     const Verdict verdict = trx::practice::checkAnswer(exercise().roots, answers_[0]->text().toStdString(),
                                                        answers_[1]->text().toStdString());
-    const QString note = QString::fromStdString(trx::practice::noteText(verdict, translatedText));
+    const QString note = QString::fromStdString(trx::practice::noteText(verdict, translated));
     if (verdict.kind == Verdict::Kind::Malformed) {
         showVerdict(tr("Solución %1, carácter %2: %3").arg(verdict.line + 1).arg(verdict.column + 1).arg(note));
         answers_[verdict.line]->setFocus();

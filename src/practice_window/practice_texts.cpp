@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window/practice_texts.h"
+#include "services/translated.h"
 
 #include "practice/exercise_working.h"
 
 #include <QCoreApplication>
-
-std::string translatedText(const char* context, const char* source)
-{
-    return QCoreApplication::translate(context, source).toStdString();
-}
 
 QString kindName(trx::practice::ExerciseKind kind)
 {
@@ -40,6 +36,6 @@ QString difficultyName(trx::practice::Difficulty difficulty)
 std::vector<trx::WorkedStep> translatedWorking(const trx::practice::Exercise& exercise, char separator)
 {
     std::vector<trx::WorkedStep> steps = trx::practice::exerciseWorking(exercise, separator);
-    trx::translateSentences(steps, translatedText);
+    trx::translateSentences(steps, translated);
     return steps;
 }

@@ -13,5 +13,3 @@
 QString kindName(trx::practice::ExerciseKind kind);
 QString difficultyName(trx::practice::Difficulty difficulty);
 std::vector<trx::WorkedStep> translatedWorking(const trx::practice::Exercise& exercise, char separator);
-// A Translator (worked/translatable.h) on the application's translations.
-std::string translatedText(const char* context, const char* source);
