@@ -1500,6 +1500,81 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>SolveSummary</name>
+    <message>
+        <source>un medio</source>
+        <translation>un mig</translation>
+    </message>
+    <message>
+        <source>%1 medios</source>
+        <translation>%1 mitjos</translation>
+    </message>
+    <message>
+        <source>un tercio</source>
+        <translation>un terç</translation>
+    </message>
+    <message>
+        <source>%1 tercios</source>
+        <translation>%1 terços</translation>
+    </message>
+    <message>
+        <source>un cuarto</source>
+        <translation>un quart</translation>
+    </message>
+    <message>
+        <source>%1 cuartos</source>
+        <translation>%1 quarts</translation>
+    </message>
+    <message>
+        <source>un quinto</source>
+        <translation>un cinquè</translation>
+    </message>
+    <message>
+        <source>%1 quintos</source>
+        <translation>%1 cinquens</translation>
+    </message>
+    <message>
+        <source>un sexto</source>
+        <translation>un sisè</translation>
+    </message>
+    <message>
+        <source>%1 sextos</source>
+        <translation>%1 sisens</translation>
+    </message>
+    <message>
+        <source>un séptimo</source>
+        <translation>un setè</translation>
+    </message>
+    <message>
+        <source>%1 séptimos</source>
+        <translation>%1 setens</translation>
+    </message>
+    <message>
+        <source>un octavo</source>
+        <translation>un vuitè</translation>
+    </message>
+    <message>
+        <source>%1 octavos</source>
+        <translation>%1 vuitens</translation>
+    </message>
+    <message>
+        <source>un noveno</source>
+        <translation>un novè</translation>
+    </message>
+    <message>
+        <source>%1 novenos</source>
+        <translation>%1 novens</translation>
+    </message>
+    <message>
+        <source>un décimo</source>
+        <translation>un desè</translation>
+    </message>
+    <message>
+        <source>%1 décimos</source>
+        <translation>%1 desens</translation>
+    </message>
+</context>
+<context>
     <name>SpokenFormula</name>
     <message>
         <source>más</source>
@@ -1615,10 +1690,6 @@ L&apos;adreça del projecte és:<byte value="xd"/>
     <message>
         <source>Dos soluciones reales: x uno igual a %1, x dos igual a %2</source>
         <translation>Dues solucions reals: x u igual a %1, x dos igual a %2</translation>
-    </message>
-    <message>
-        <source>Una solución real doble: x igual a %1</source>
-        <translation>Una solució real doble: x igual a %1</translation>
     </message>
     <message>
         <source>Dos soluciones complejas: x uno igual a %1, x dos igual a %2</source>

@@ -1500,6 +1500,81 @@ The project&apos;s address is:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>SolveSummary</name>
+    <message>
+        <source>un medio</source>
+        <translation>one half</translation>
+    </message>
+    <message>
+        <source>%1 medios</source>
+        <translation>%1 halves</translation>
+    </message>
+    <message>
+        <source>un tercio</source>
+        <translation>one third</translation>
+    </message>
+    <message>
+        <source>%1 tercios</source>
+        <translation>%1 thirds</translation>
+    </message>
+    <message>
+        <source>un cuarto</source>
+        <translation>one quarter</translation>
+    </message>
+    <message>
+        <source>%1 cuartos</source>
+        <translation>%1 quarters</translation>
+    </message>
+    <message>
+        <source>un quinto</source>
+        <translation>one fifth</translation>
+    </message>
+    <message>
+        <source>%1 quintos</source>
+        <translation>%1 fifths</translation>
+    </message>
+    <message>
+        <source>un sexto</source>
+        <translation>one sixth</translation>
+    </message>
+    <message>
+        <source>%1 sextos</source>
+        <translation>%1 sixths</translation>
+    </message>
+    <message>
+        <source>un séptimo</source>
+        <translation>one seventh</translation>
+    </message>
+    <message>
+        <source>%1 séptimos</source>
+        <translation>%1 sevenths</translation>
+    </message>
+    <message>
+        <source>un octavo</source>
+        <translation>one eighth</translation>
+    </message>
+    <message>
+        <source>%1 octavos</source>
+        <translation>%1 eighths</translation>
+    </message>
+    <message>
+        <source>un noveno</source>
+        <translation>one ninth</translation>
+    </message>
+    <message>
+        <source>%1 novenos</source>
+        <translation>%1 ninths</translation>
+    </message>
+    <message>
+        <source>un décimo</source>
+        <translation>one tenth</translation>
+    </message>
+    <message>
+        <source>%1 décimos</source>
+        <translation>%1 tenths</translation>
+    </message>
+</context>
+<context>
     <name>SpokenFormula</name>
     <message>
         <source>más</source>
@@ -1615,10 +1690,6 @@ The project&apos;s address is:<byte value="xd"/>
     <message>
         <source>Dos soluciones reales: x uno igual a %1, x dos igual a %2</source>
         <translation>Two real solutions: x one equals %1, x two equals %2</translation>
-    </message>
-    <message>
-        <source>Una solución real doble: x igual a %1</source>
-        <translation>One double real solution: x equals %1</translation>
     </message>
     <message>
         <source>Dos soluciones complejas: x uno igual a %1, x dos igual a %2</source>

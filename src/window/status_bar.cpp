@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/status_bar.h"
 
-#include "exact/solve.h"
 #include "services/platform.h"
+#include "services/translated.h"
 #include "window/widgets.h"
+#include "window_rules/solve_summary.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -23,6 +25,18 @@ public:
     QSize minimumSizeHint() const override { return {0, 0}; }
 };
 
+QAccessibleInterface* summaryAccessible(const QString& className, QObject* object);
+
+// The first panel, which tells each solve's result.
+class SummaryPanel final : public Panel {
+public:
+    explicit SummaryPanel(QWidget* parent) : Panel(parent)
+    {
+        static const bool announced = (QAccessible::installFactory(summaryAccessible), true);
+        Q_UNUSED(announced);
+    }
+};
+
 }  // namespace
 
 StatusBar::StatusBar(int height, const QString& credit, Platform& platform, QWidget* parent)
@@ -32,7 +46,7 @@ StatusBar::StatusBar(int height, const QString& credit, Platform& platform, QWid
     setSizeGripEnabled(false);
     setFixedHeight(height);
     for (int i = 0; i < 7; ++i) {
-        auto* label = new Panel(this);
+        auto* label = i == 0 ? new SummaryPanel(this) : new Panel(this);
         label->setObjectName(QStringLiteral("StatusBar1(%1)").arg(i + 1));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         addPermanentWidget(label, 1);
@@ -91,27 +105,27 @@ void StatusBar::showTimeTip(int number)
             .arg(locale.toString(now.time(), timeFormat.trimmed()), locale.toString(now.date(), QLocale::ShortFormat)));
 }
 
-// Qt 6.4 tells AT-SPI nothing about live regions, so a screen reader does
-// not speak a changed panel by itself: the panel's accessible name changes
-// with its text (which Qt reports), and the panel is the window's status
-// bar text that screen readers read on request.
+// Qt 6.4 has no live regions on AT-SPI.  The first panel is a
+// notification in the status bar instead, which screen readers (Orca among
+// them) speak as soon as it shows: after each solve it shows again with the
+// new sentence, while the keyboard stays where the solve left it.
 void StatusBar::showSolveSummary(const trx::SolveResult& result)
 {
-    const QString first = QString::fromStdString(result.solution1);
-    const QString second = QString::fromStdString(result.solution2);
-    QString summary;
-    switch (result.outcome) {
-    case trx::SolveOutcome::TwoRealRoots:
-        summary = tr("Dos soluciones reales: x uno igual a %1, x dos igual a %2").arg(first, second);
-        break;
-    case trx::SolveOutcome::DoubleRoot:
-        summary = tr("Una solución real doble: x igual a %1").arg(first);
-        break;
-    case trx::SolveOutcome::ComplexRoots:
-        summary = tr("Dos soluciones complejas: x uno igual a %1, x dos igual a %2").arg(first, second);
-        break;
-    default:
+    const QString summary = QString::fromStdString(trx::solveSummary(result, translated));
+    if (summary.isEmpty())
         return;
-    }
     panels_[0]->setText(summary);
+    panels_[0]->setAccessibleName(summary);
+    QAccessibleEvent shown(panels_[0], QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
+
+namespace {
+
+QAccessibleInterface* summaryAccessible(const QString&, QObject* object)
+{
+    auto* panel = dynamic_cast<SummaryPanel*>(object);
+    return panel != nullptr ? new QAccessibleWidget(panel, QAccessible::Notification) : nullptr;
+}
+
+}  // namespace
