@@ -36,7 +36,7 @@ struct Plot {
         PlotPanelFactory* factory = plotPanelFactory();
         if (factory == nullptr)
             std::abort();
-        panel = factory->makePanel(window.get(), platform);
+        panel = factory->makePanel(window.get(), platform, plotGeometry());
         panel->widget()->resize(560, 420);
         window->resize(560, 420);
         window->show();

@@ -303,7 +303,7 @@ PlotPanel* Desarrollo::plot()
             page->layout()->addWidget(new QLabel(tr("No se encuentra el módulo de la gráfica del programa."), page));
         return nullptr;
     }
-    plot_ = factory->makePanel(page, platform_);
+    plot_ = factory->makePanel(page, platform_, plotGeometry());
     page->layout()->addWidget(plot_->widget());
     feedPlot();
     return plot_;

@@ -2,7 +2,7 @@
 // The plot module: the parabola of the last solve drawn with Qt Charts, its
 // special points marked and labelled, zoomed with the wheel, panned by
 // dragging, and exported to PNG, SVG or PDF.  What is drawn where comes from
-// plot_view.h; this file only hands it to the chart.
+// the program's PlotGeometry; this file only hands it to the chart.
 
 #include "plot/plot_chart.h"
 #include "plot/plot_panel.h"
@@ -26,7 +26,7 @@ namespace {
 class Grafica final : public QWidget, public PlotPanel {
     Q_OBJECT
 public:
-    Grafica(QWidget* parent, Platform& platform);
+    Grafica(QWidget* parent, Platform& platform, const PlotGeometry& geometry);
 
     QWidget* widget() override { return this; }
     void showEquation(const std::array<std::string, 4>& fields, char separator) override;
@@ -40,6 +40,7 @@ private:
     void askAndExport();
 
     Platform& platform_;
+    const PlotGeometry& geometry_;
     PlotChart* chart_;
     std::vector<QWidget*> actions_;  // enabled only while there is a parabola
 };
@@ -69,8 +70,8 @@ QSize Grafica::askSize(QWidget* owner, QSize initial)
     return {width->value(), height->value()};
 }
 
-Grafica::Grafica(QWidget* parent, Platform& platform)
-    : QWidget(parent), platform_(platform), chart_(new PlotChart(this))
+Grafica::Grafica(QWidget* parent, Platform& platform, const PlotGeometry& geometry)
+    : QWidget(parent), platform_(platform), geometry_(geometry), chart_(new PlotChart(this, geometry))
 {
     setObjectName(QStringLiteral("Grafica"));
     setAccessibleName(tr("Gráfica"));
@@ -94,7 +95,7 @@ Grafica::Grafica(QWidget* parent, Platform& platform)
 
 void Grafica::showEquation(const std::array<std::string, 4>& fields, char separator)
 {
-    chart_->setEquation(trx::plot::features(fields, separator), separator);
+    chart_->setEquation(geometry_.features(fields, separator), separator);
     setAccessibleDescription(chart_->accessibleDescription());
     for (QWidget* action : actions_)
         action->setEnabled(true);
@@ -118,7 +119,7 @@ void Grafica::showNothing()
 // size in pixels, then scaled into `target`.
 void Grafica::paint(QPainter& painter, const QRectF& target, const QSize& size)
 {
-    PlotChart copy(nullptr);
+    PlotChart copy(nullptr, geometry_);
     copy.resize(size);
     copy.copyFrom(*chart_);
     painter.save();
@@ -191,7 +192,10 @@ class GraficaFactory final : public QObject, public PlotPanelFactory {
     Q_PLUGIN_METADATA(IID TRX_PLOT_PANEL_FACTORY_IID)
     Q_INTERFACES(PlotPanelFactory)
 public:
-    PlotPanel* makePanel(QWidget* parent, Platform& platform) override { return new Grafica(parent, platform); }
+    PlotPanel* makePanel(QWidget* parent, Platform& platform, const PlotGeometry& geometry) override
+    {
+        return new Grafica(parent, platform, geometry);
+    }
 };
 
 #include "grafica.moc"

@@ -37,20 +37,21 @@ QList<QPointF> points(const std::vector<plot::Point>& from)
     return result;
 }
 
-void setTicks(QCategoryAxis* axis, const plot::Range& range, char separator)
+void setTicks(QCategoryAxis* axis, const std::vector<plot::Tick>& ticks, const plot::Range& range)
 {
     for (const QString& label : axis->categoriesLabels())
         axis->remove(label);
     axis->setStartValue(range.min);
-    for (const plot::Tick& tick : plot::ticks(range, separator))
+    for (const plot::Tick& tick : ticks)
         axis->append(text(tick.label), tick.value);
     axis->setRange(range.min, range.max);
 }
 
 }  // namespace
 
-PlotChart::PlotChart(QWidget* parent)
+PlotChart::PlotChart(QWidget* parent, const PlotGeometry& geometry)
     : QChartView(parent),
+      geometry_(geometry),
       axisX_(new QCategoryAxis),
       axisY_(new QCategoryAxis),
       curve_(new QLineSeries),
@@ -136,15 +137,7 @@ QScatterSeries* PlotChart::markSeries(const QColor& color, const QString& name)
 
 void PlotChart::setEquation(const plot::Features& features, char separator)
 {
-    hasParabola_ = true;
-    separator_ = separator;
-    features_ = features;
-    chart()->setTitle(features_.roots.empty() ? tr("La parábola no corta al eje x: las soluciones no son reales.")
-                                              : QString());
-    solution_.clear();
-    solutionInWords_.clear();
-    placeMarks();
-    describe();
+    setParabola(features, geometry_.marks(features, separator), separator);
     resetView();
 }
 
@@ -172,32 +165,46 @@ void PlotChart::clear()
 void PlotChart::resetView()
 {
     if (hasParabola_)
-        setView(plot::defaultView(features_));
+        setView(geometry_.defaultView(features_));
 }
 
 void PlotChart::copyFrom(const PlotChart& other)
 {
     if (!other.hasParabola_)
         return;
-    setEquation(other.features_, other.separator_);
+    setParabola(other.features_, other.marks_, other.separator_);
     setSolution(other.solution_, other.solutionInWords_);
     setView(other.view_);
 }
 
+// The parabola's marks and title, without a solution or a view yet.
+void PlotChart::setParabola(const plot::Features& features, const plot::Marks& marks, char separator)
+{
+    hasParabola_ = true;
+    separator_ = separator;
+    features_ = features;
+    marks_ = marks;
+    chart()->setTitle(features_.roots.empty() ? tr("La parábola no corta al eje x: las soluciones no son reales.")
+                                              : QString());
+    solution_.clear();
+    solutionInWords_.clear();
+    placeMarks();
+    describe();
+}
+
 void PlotChart::placeMarks()
 {
-    const plot::Marks marks = plot::marks(features_, separator_);
     for (std::size_t i = 0; i < roots_.size(); ++i) {
         roots_[i]->clear();
-        if (i < marks.roots.size()) {
-            roots_[i]->append(marks.roots[i].at.x, marks.roots[i].at.y);
-            roots_[i]->setPointLabelsFormat(text(marks.roots[i].label));
+        if (i < marks_.roots.size()) {
+            roots_[i]->append(marks_.roots[i].at.x, marks_.roots[i].at.y);
+            roots_[i]->setPointLabelsFormat(text(marks_.roots[i].label));
         }
     }
-    vertex_->replace({{marks.vertex.at.x, marks.vertex.at.y}});
-    vertex_->setPointLabelsFormat(text(marks.vertex.label));
-    intercept_->replace({{marks.intercept.at.x, marks.intercept.at.y}});
-    intercept_->setPointLabelsFormat(text(marks.intercept.label));
+    vertex_->replace({{marks_.vertex.at.x, marks_.vertex.at.y}});
+    vertex_->setPointLabelsFormat(text(marks_.vertex.label));
+    intercept_->replace({{marks_.intercept.at.x, marks_.intercept.at.y}});
+    intercept_->setPointLabelsFormat(text(marks_.intercept.label));
 }
 
 // A band along the x axis for each part, cut to the view, with its ends
@@ -229,17 +236,16 @@ void PlotChart::placeShading()
 
 void PlotChart::describe()
 {
-    const plot::Marks marks = plot::marks(features_, separator_);
     QString roots;
-    if (marks.roots.empty())
+    if (marks_.roots.empty())
         roots = tr("No corta al eje x.");
-    else if (marks.roots.size() == 1)
-        roots = tr("Toca al eje x en un solo punto, %1.").arg(text(marks.roots[0].label));
+    else if (marks_.roots.size() == 1)
+        roots = tr("Toca al eje x en un solo punto, %1.").arg(text(marks_.roots[0].label));
     else
-        roots = tr("Corta al eje x en %1 y en %2.").arg(text(marks.roots[0].label), text(marks.roots[1].label));
+        roots = tr("Corta al eje x en %1 y en %2.").arg(text(marks_.roots[0].label), text(marks_.roots[1].label));
     QString description = tr("Parábola de vértice %1, abierta hacia %2. %3 Corta al eje y en %4.")
-                              .arg(text(marks.vertex.label), features_.parabola.a > 0 ? tr("arriba") : tr("abajo"),
-                                   roots, text(marks.intercept.label));
+                              .arg(text(marks_.vertex.label), features_.parabola.a > 0 ? tr("arriba") : tr("abajo"),
+                                   roots, text(marks_.intercept.label));
     if (!solutionInWords_.isEmpty())
         description +=
             QLatin1Char(' ') + tr("La parte sombreada del eje x resuelve la inecuación: %1.").arg(solutionInWords_);
@@ -249,9 +255,9 @@ void PlotChart::describe()
 void PlotChart::setView(const plot::View& view)
 {
     view_ = view;
-    setTicks(axisX_, view.x, separator_);
-    setTicks(axisY_, view.y, separator_);
-    curve_->replace(points(plot::curve(features_.parabola, view.x, view.y, kCurvePoints)));
+    setTicks(axisX_, geometry_.ticks(view.x, separator_), view.x);
+    setTicks(axisY_, geometry_.ticks(view.y, separator_), view.y);
+    curve_->replace(points(geometry_.curve(features_.parabola, view.x, view.y, kCurvePoints)));
     symmetry_->replace({{features_.vertex.x, view.y.min}, {features_.vertex.x, view.y.max}});
     xAxisLine_->replace({{view.x.min, 0}, {view.x.max, 0}});
     yAxisLine_->replace({{0, view.y.min}, {0, view.y.max}});
@@ -289,7 +295,7 @@ void PlotChart::wheelEvent(QWheelEvent* event)
     if (!hasParabola_)
         return;
     const QPointF at = valueAt(event->position());
-    setView(plot::zoomed(view_, std::pow(kZoomStep, event->angleDelta().y() / 120.0), {at.x(), at.y()}));
+    setView(geometry_.zoomed(view_, std::pow(kZoomStep, event->angleDelta().y() / 120.0), {at.x(), at.y()}));
     event->accept();
 }
 
@@ -309,12 +315,12 @@ void PlotChart::mouseMoveEvent(QMouseEvent* event)
         const QPointF from = valueAt(dragFrom_);
         const QPointF to = valueAt(event->position());
         dragFrom_ = event->position();
-        setView(plot::panned(view_, from.x() - to.x(), from.y() - to.y()));
+        setView(geometry_.panned(view_, from.x() - to.x(), from.y() - to.y()));
     }
     const QPointF at = valueAt(event->position());
     coordinates_->setText(QStringLiteral("x = %1; y = %2")
-                              .arg(text(plot::coordinateText(at.x(), view_.x, separator_)),
-                                   text(plot::coordinateText(at.y(), view_.y, separator_))));
+                              .arg(text(geometry_.coordinateText(at.x(), view_.x, separator_)),
+                                   text(geometry_.coordinateText(at.y(), view_.y, separator_))));
     coordinates_->adjustSize();
 }
 
@@ -344,17 +350,17 @@ void PlotChart::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        return setView(plot::zoomed(view_, kZoomStep, centre));
+        return setView(geometry_.zoomed(view_, kZoomStep, centre));
     case Qt::Key_Minus:
-        return setView(plot::zoomed(view_, 1 / kZoomStep, centre));
+        return setView(geometry_.zoomed(view_, 1 / kZoomStep, centre));
     case Qt::Key_Left:
-        return setView(plot::panned(view_, -dx, 0));
+        return setView(geometry_.panned(view_, -dx, 0));
     case Qt::Key_Right:
-        return setView(plot::panned(view_, dx, 0));
+        return setView(geometry_.panned(view_, dx, 0));
     case Qt::Key_Up:
-        return setView(plot::panned(view_, 0, dy));
+        return setView(geometry_.panned(view_, 0, dy));
     case Qt::Key_Down:
-        return setView(plot::panned(view_, 0, -dy));
+        return setView(geometry_.panned(view_, 0, -dy));
     case Qt::Key_0:
     case Qt::Key_Home:
         return resetView();

@@ -7,7 +7,7 @@
 // show in the top left corner.  The solution of an inequality shows as a
 // band along the x axis, its ends filled when they belong to it.
 
-#include "exact/plot_view.h"
+#include "plot/plot_geometry.h"
 
 #include <QChartView>
 
@@ -20,7 +20,8 @@ class QScatterSeries;
 class PlotChart final : public QChartView {
     Q_OBJECT
 public:
-    explicit PlotChart(QWidget* parent);
+    // `geometry` outlives the chart.
+    PlotChart(QWidget* parent, const PlotGeometry& geometry);
 
     void setEquation(const trx::plot::Features& features, char separator);
     // Until the next equation.
@@ -42,6 +43,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void setParabola(const trx::plot::Features& features, const trx::plot::Marks& marks, char separator);
     void setView(const trx::plot::View& view);
     void placeMarks();
     void placeShading();
@@ -50,8 +52,10 @@ private:
     QPointF valueAt(const QPointF& pixel) const;
     QScatterSeries* markSeries(const QColor& color, const QString& name);
 
+    const PlotGeometry& geometry_;
     bool hasParabola_ = false;
     trx::plot::Features features_;
+    trx::plot::Marks marks_;
     trx::plot::View view_;
     char separator_ = ',';
     std::vector<trx::plot::Shade> solution_;

@@ -3,9 +3,10 @@
 // The plot of the Desarrollo window, as the window sees it.  Its widget and
 // Qt Charts live in a Qt plug-in of their own (trx_plot) that the window
 // loads the first time the plot is needed, so that the chart library costs
-// the program nothing at start-up; the plug-in is a PlotPanelFactory.
+// the program nothing at start-up; the plug-in is a PlotPanelFactory.  What
+// it draws is worked out by the program, through a PlotGeometry.
 
-#include "exact/plot_view.h"
+#include "plot/plot_geometry.h"
 
 #include <QObject>
 #include <QRectF>
@@ -40,9 +41,10 @@ public:
 class PlotPanelFactory {
 public:
     virtual ~PlotPanelFactory() = default;
-    // A new panel owned by `parent`; what leaves it goes through `platform`.
-    virtual PlotPanel* makePanel(QWidget* parent, Platform& platform) = 0;
+    // A new panel owned by `parent`; what leaves it goes through `platform`,
+    // where the parabola lies comes from `geometry`, which outlives it.
+    virtual PlotPanel* makePanel(QWidget* parent, Platform& platform, const PlotGeometry& geometry) = 0;
 };
 
-#define TRX_PLOT_PANEL_FACTORY_IID "org.example.trinomix.PlotPanelFactory/2"
+#define TRX_PLOT_PANEL_FACTORY_IID "org.example.trinomix.PlotPanelFactory/3"
 Q_DECLARE_INTERFACE(PlotPanelFactory, TRX_PLOT_PANEL_FACTORY_IID)
