@@ -11,7 +11,8 @@
 // CoefficientFields ties the fields' rules (field/) to the four fields; the
 // window's edit and value commands call it.  WorkingWindows keeps Desarrollo
 // and Ecuación, DesktopHandoff starts the calculator and shows the About box
-// and the web page, WindowPlacement puts the window where it stands.
+// and the web page, WindowPlacement puts the window where it stands, and
+// CommandToolbar builds the toolbar from the command table.
 
 #include "core/display_options.h"
 #include "core/run_time_error.h"
@@ -109,7 +110,7 @@ private:
     void showSolve(const std::array<std::string, 4>& solved, const trx::SolveResult& result);
     void finishSolve(const std::array<std::string, 4>& fields);
     void solveTypedEquation(const std::array<std::string, 4>& fields);
-    std::array<std::string, 4> typedFields() const;
+    std::array<std::string, 4> typedFields() const;  // what the four fields hold now
 
     // Start-up and shutdown.
     void Form_Load();
@@ -118,7 +119,7 @@ private:
     void Form_Activate();
     bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
 
-    // The status bar.
+    // The status bar and the display options.
     void StatusBar1_PanelClick(int panel);
     void showOptions();  // the display options on their items and buttons, and the Avanzado items
 
@@ -138,6 +139,7 @@ private:
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
 
+    // The parts that do whole jobs for the handlers.
     WindowPlacement placement_;
     WorkingWindows working_;
     DesktopHandoff desktop_;
