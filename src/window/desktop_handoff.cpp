@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 // The main window's texts, marked elsewhere.

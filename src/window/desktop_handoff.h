@@ -25,9 +25,10 @@ public:
 
     // The calculator the user named; empty for the desktop's.
     void rememberCalculator(const std::string& command);
-    // Starts the calculator; false when none would start, the user asked
-    // in vain.
+    // Starts the calculator, asking for another while one will not start;
+    // false when the user cancelled.
     bool startCalculator();
+    // What the window then says.
     static QString calculatorFailed();
 
     void showAbout();

@@ -10,9 +10,11 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
+// The reasons are the main window's texts.
 QString translated(const char* why)
 {
     return QCoreApplication::translate("Form1", why);
