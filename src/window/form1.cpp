@@ -19,12 +19,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QToolBar>
 
-const QString Form1::kProgramHandle = QStringLiteral("Equipo Trinomix");
-const QString Form1::kProjectAddress = QStringLiteral(TRX_HOMEPAGE);
-
-Form1::Form1(Platform& platform) : platform_(&platform)
+Form1::Form1(Platform& platform)
+    : platform_(&platform),
+      placement_(*this, controls_),
+      working_(*this, platform, SeparadorDecimal, [this](const auto& fields) { solveTypedEquation(fields); }),
+      desktop_(*this, platform, [this](const auto& values, auto writer) { return saveSettings(values, writer); })
 {
     build();
 }
@@ -49,11 +49,10 @@ void Form1::build()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1"));
     setCentralWidget(client);
-    controls_.createControls(client, kProjectAddress);
+    controls_.createControls(client, DesktopHandoff::kProjectAddress);
     createMenus(false);
     createToolbar();
     showOptions();
-    Toolbar1->setFixedHeight(controls_.px(Form1Controls::kToolbarHeight));
     createStatusBar();
     createConnections();
     // The layout is drawn for one client size; the window keeps it for good.
@@ -64,7 +63,8 @@ void Form1::build()
 
 void Form1::createStatusBar()
 {
-    StatusBar1 = new StatusBar(controls_.px(Form1Controls::kStatusBarHeight), kProgramHandle, *platform_, this);
+    StatusBar1 =
+        new StatusBar(controls_.px(Form1Controls::kStatusBarHeight), DesktopHandoff::kProgramHandle, *platform_, this);
     setStatusBar(StatusBar1);
 }
 

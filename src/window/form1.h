@@ -9,33 +9,34 @@
 // Platform, so tests can hand in their own.
 //
 // CoefficientFields ties the fields' rules (field/) to the four fields; the
-// window's edit and value commands call it.
+// window's edit and value commands call it.  WorkingWindows keeps Desarrollo
+// and Ecuación, DesktopHandoff starts the calculator and shows the About box
+// and the web page, WindowPlacement puts the window where it stands, and
+// CommandToolbar builds the toolbar from the command table.
 
 #include "core/display_options.h"
 #include "core/run_time_error.h"
 #include "window/coefficient_fields.h"
+#include "window/desktop_handoff.h"
 #include "window/form1_controls.h"
 #include "window/menus.h"
-#include "worked/working_request.h"
+#include "window/window_placement.h"
+#include "window/working_windows.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-class Desarrollo;
-class EquationWindow;
+class CommandToolbar;
 class Platform;
 class QMenu;
 class QShortcut;
-class QToolBar;
 class StatusBar;
 
 namespace trx {
-struct SolveRequest;
 struct SolveResult;
 struct StoredSettings;
 enum class SettingsWriter;
@@ -51,7 +52,7 @@ public:
     void CmdCal_Click();
     void CmdSal_Click();
     void Label3_Click();
-    void mnuCentrar_Click();
+    void mnuCentrar_Click() { placement_.centre(); }
     void mnuVisible_Click();
     void mnuNota_Click();
     void mnuIgualacero_Click();
@@ -73,16 +74,13 @@ public:
     void mnuInvertir_Click() { fields_->mnuInvertir_Click(); }
     // Work handed to the desktop.
     void mnuCalcu_Click();
-    void mnuAcerca_Click();
-    void Label1_Click();
+    void mnuAcerca_Click() { desktop_.showAbout(); }
+    void Label1_Click() { desktop_.openProjectPage(); }
     // The worked solution in its own window.
-    void mnuDesarrollo_Click();
-    void mnuEcuacion_Click();
+    void mnuDesarrollo_Click() { working_.openDesarrollo(typedFields()); }
+    void mnuEcuacion_Click() { working_.openEcuacion(); }
     // Practising equations, in a window of its own.
     void mnuPracticar_Click();
-
-    static const QString kProgramHandle;
-    static const QString kProjectAddress;
 
 protected:
     bool event(QEvent* event) override;
@@ -98,8 +96,6 @@ private:
     void createConnections();
     void showTaskMenu(Qt::MouseButton button);
     void showResultStart(TextBox* result);
-    void Toolbar1_ButtonClick(QAction* button);
-    QAction* toolbarButton(const char* key) const;
 
     void MostrarError(const QString& message) { fields_->MostrarError(message); }
     // The solution copies take no typing at all.
@@ -113,57 +109,38 @@ private:
     void refuseZeroSquareCoefficient();
     void showSolve(const std::array<std::string, 4>& solved, const trx::SolveResult& result);
     void finishSolve(const std::array<std::string, 4>& fields);
-
-    // The Desarrollo window follows each solve once it has been opened.
-    void showWorking(const std::array<std::string, 4>& fields);
-    void solveTypedEquation(const trx::WorkingRequest& request);
-    void explainNoWorking(const char* why);  // why: a text marked for translation
-    void openDesarrollo();
-    QPoint besideThisWindow(const QSize& size) const;
-    void rememberDesarrollo(trx::StoredSettings& settings) const;
-
-    std::string askCalculatorPath(const char* reason, const std::string& command);
+    void solveTypedEquation(const std::array<std::string, 4>& fields);
+    std::array<std::string, 4> typedFields() const;  // what the four fields hold now
 
     // Start-up and shutdown.
     void Form_Load();
     void RestaurarCoeficientes(const trx::StoredSettings& stored);
     void restoreOptions(const trx::DisplayOptions& stored);
-    void restorePosition(const trx::StoredSettings& stored);
     void Form_Activate();
     bool saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer);
 
-    // Window placement and the status bar.
-    int toTwips(int pixels) const;
-    QPoint centredPosition() const;
+    // The status bar and the display options.
     void StatusBar1_PanelClick(int panel);
     void showOptions();  // the display options on their items and buttons, and the Avanzado items
 
     Platform* platform_;
 
-    QToolBar* Toolbar1 = nullptr;
+    CommandToolbar* Toolbar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
-    Desarrollo* desarrollo_ = nullptr;  // built when first opened
-    bool reopenDesarrollo_ = false;     // it was open at the last exit
-    struct {
-        std::optional<trx::WorkingRequest> request;  // the last good solve
-        const char* why = nullptr;                   // else why there is no working, if solved
-    } lastWorking_;
     QShortcut* exitOnEscape_ = nullptr;    // Esc runs the exit command once it has been declined
     std::vector<QAction*> shortcutItems_;  // items whose shortcut keys win over a text box's own
 
     Form1Controls controls_;
     Form1Menus menus_;
-
-    // The Ecuación window, built when first opened, and what its Resolver
-    // wrote into the fields, for the working while they still hold it.
-    EquationWindow* ecuacion_ = nullptr;
-    std::optional<trx::WorkingRequest> typedEquation_;
-
     std::unique_ptr<CoefficientFields> fields_;
 
     // Window-level state.
     char SeparadorDecimal = ',';
-    QString RutaCalculadora;       // the user's calculator; empty for the desktop's
     trx::DisplayOptions options_;  // what the check items and their toolbar buttons show
     bool activated_ = false;
+
+    // The parts that do whole jobs for the handlers.
+    WindowPlacement placement_;
+    WorkingWindows working_;
+    DesktopHandoff desktop_;
 };

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menus, items and toolbar keys built from the command table, and the
-// routing of toolbar clicks and the pop-up menu through it.
+// The menus, items and toolbar built from the command table, and the pop-up
+// menu.
 
 #include "window/form1.h"
 
 #include "window/command_table.h"
+#include "window/command_toolbar.h"
 
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
-#include <QToolButton>
 
 // Builds the menus and items of the table: the menu bar's, or the pop-up
 // menu's.
@@ -48,49 +47,8 @@ void Form1::createMenus(bool taskMenu)
 
 void Form1::createToolbar()
 {
-    // Its title shows in the menu bar's own context menu.
-    Toolbar1 = new QToolBar(tr("Toolbar1"), this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Toolbar1->setIconSize(QSize(32, 32));
-    Toolbar1->toggleViewAction()->setEnabled(false);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-
-    for (const Form1Command& row : form1Commands()) {
-        if (row.kind == Form1Command::ButtonGap)
-            Toolbar1->addSeparator();
-        if (!row.isButton())
-            continue;
-        // One set of pictures (the desktop's icon theme cost start-up 3 ms on X11).
-        const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)));
-        QAction* button = Toolbar1->addAction(picture, tr(row.text));
-        button->setObjectName(QLatin1String(row.name));
-        button->setToolTip(tr(row.toolTip != nullptr ? row.toolTip : row.text));
-        button->setCheckable(row.kind == Form1Command::CheckButton);
-        Toolbar1->widgetForAction(button)->setFixedSize(38, 39);
-    }
-    // The button that shows the buttons a narrow window cuts off.
-    if (auto* more = Toolbar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(tr("Más botones"));
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
-}
-
-// Toolbar buttons are told apart by their key, compared exactly.
-void Form1::Toolbar1_ButtonClick(QAction* button)
-{
-    for (const Form1Command& row : form1Commands()) {
-        if (row.isButton() && button->objectName() == QLatin1String(row.name)) {
-            (this->*row.handler)();
-            return;
-        }
-    }
-}
-
-QAction* Form1::toolbarButton(const char* key) const
-{
-    return Toolbar1->findChild<QAction*>(QLatin1String(key), Qt::FindDirectChildrenOnly);
+    Toolbar1 = new CommandToolbar(*this);
+    Toolbar1->setFixedHeight(controls_.px(Form1Controls::kToolbarHeight));
 }
 
 void Form1::showTaskMenu(Qt::MouseButton button)

@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's session with the desktop: start-up and the exit command
-// that store the settings, where the window stands, the calculator, the
-// About box and the web page, and the display options of the Opciones menu.
+// that store the settings, the calculator, and the display options of the
+// Opciones menu.
 
 #include "window/form1.h"
 
 #include "services/platform.h"
 #include "settings/settings_table.h"
 #include "window/coefficient_fields.h"
+#include "window/command_toolbar.h"
 #include "window/status_bar.h"
-#include "window_rules/calculator_retry.h"
-#include "window_rules/placement_check.h"
 
 #include <QAction>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QStyle>
-#include <QWindow>
-
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -42,14 +33,14 @@ void Form1::Form_Load()
     SeparadorDecimal = localeSeparator();
     const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), SeparadorDecimal);
     RestaurarCoeficientes(stored);
-    restorePosition(stored);
-    reopenDesarrollo_ = stored.workingOpen.value_or(false);
-    RutaCalculadora = QString::fromStdString(stored.calculator);
+    placement_.restore(stored);
+    working_.rememberOpenAtExit(stored);
+    desktop_.rememberCalculator(stored.calculator);
     setWindowTitle(tr("Trinomix v%1.%2.%3 by %4")
                        .arg(TRX_VERSION_MAJOR)
                        .arg(TRX_VERSION_MINOR)
                        .arg(TRX_VERSION_PATCH)
-                       .arg(kProgramHandle));
+                       .arg(DesktopHandoff::kProgramHandle));
     controls_.CmdCal->setDefault(false);
     restoreOptions(stored.options);
 }
@@ -79,27 +70,6 @@ void Form1::RestaurarCoeficientes(const trx::StoredSettings& stored)
         Label3_Click();
 }
 
-// The stored top-left corner; by default the window is centred.  A corner
-// that would leave the title bar out of the user's reach (a monitor since
-// removed, a damaged store) counts as missing.
-void Form1::restorePosition(const trx::StoredSettings& stored)
-{
-    const QPoint centre = centredPosition();
-    const QPoint corner(stored.left ? controls_.px(*stored.left) : centre.x(),
-                        stored.top ? controls_.px(*stored.top) : centre.y());
-
-    const auto pixels = [](const QRect& r) { return trx::PixelRect{r.x(), r.y(), r.width(), r.height()}; };
-    std::vector<trx::PixelRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.push_back(pixels(screen->availableGeometry()));
-    // Before the window is first shown its frame is unknown: the style's
-    // title bar height stands in for the window manager's.
-    const int titleBar =
-        std::max(geometry().top() - frameGeometry().top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    const bool reachable = trx::titleBarReachable(pixels(QRect(corner, frameGeometry().size())), titleBar, screens);
-    move(reachable ? corner : centre);
-}
-
 // Tells the user when the store could not take the values, naming the file.
 bool Form1::saveSettings(const trx::StoredSettings& values, trx::SettingsWriter writer)
 {
@@ -126,21 +96,16 @@ void Form1::Form_Activate()
 {
     controls_.Text1[0]->setFocus();
     controls_.Text1[0]->selectAll();
-    if (reopenDesarrollo_)
-        openDesarrollo();  // beside the main window, which keeps the focus
+    working_.reopenIfOpenAtExit();
 }
 
 void Form1::CmdSal_Click()
 {
     trx::StoredSettings current;
-    if (!isMinimized()) {
-        current.left = toTwips(x());
-        current.top = toTwips(y());
-    }
-    for (int i = 0; i < 4; ++i)
-        current.coefficients[i] = controls_.Text1[i]->text().toStdString();
+    placement_.storeCorner(current);
+    current.coefficients = typedFields();
     current.options = options_;
-    rememberDesarrollo(current);
+    working_.storePlace(current);
     // Unsaved values are not given up silently: the window stays.
     if (!saveSettings(current, trx::SettingsWriter::ExitCommand))
         return;
@@ -153,46 +118,11 @@ void Form1::CmdSal_Click()
     exitOnEscape_->setEnabled(true);
 }
 
-int Form1::toTwips(int pixels) const
-{
-    return pixels * 1440 / controls_.dpi;
-}
-
-// Where the window opens when no stored place is usable: centred on the
-// screen that holds the mouse pointer, whole, with its title bar on it.
-QPoint Form1::centredPosition() const
-{
-    const QScreen* pointerScreen = QGuiApplication::screenAt(QCursor::pos());
-    const QRect area = (pointerScreen != nullptr ? pointerScreen : screen())->availableGeometry();
-    const QSize size = frameGeometry().size();
-    return {std::max(area.left(), area.center().x() - size.width() / 2),
-            std::max(area.top(), area.center().y() - size.height() / 2)};
-}
-
-void Form1::mnuCentrar_Click()
-{
-    if (isMinimized())
-        return;
-    const QRect area = screen()->geometry();
-    const int dx = toTwips(area.width()) - toTwips(frameGeometry().width());
-    const int dy = toTwips(area.height()) - toTwips(frameGeometry().height());
-    // Integer halves, truncated toward zero: a window larger than the screen
-    // gets a negative edge.
-    move(area.x() + controls_.px(dx / 2), area.y() + controls_.px(dy / 2));
-}
-
 void Form1::mnuVisible_Click()
 {
     options_.alwaysOnTop = !options_.alwaysOnTop;
     showOptions();
-
-    // setWindowFlag() would hide the window and build a new native one: keys
-    // typed meanwhile are lost, and a box closed while the old window is gone
-    // counts as the last window closed, which ends the program.  The window
-    // system moves the shown window to the other band instead.
-    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, options_.alwaysOnTop));
-    if (QWindow* native = windowHandle())
-        native->setFlags(windowFlags());
+    placement_.keepOnTop(options_.alwaysOnTop);
 }
 
 void Form1::StatusBar1_PanelClick(int panel)
@@ -200,60 +130,10 @@ void Form1::StatusBar1_PanelClick(int panel)
     StatusBar1->showTimeTip(panel);
 }
 
-namespace {
-
-const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podido ejecutar la calculadora");
-
-}  // namespace
-
-// Starts the stored calculator or the desktop's, looked up only now; while
-// it will not start, says why, asks for another and remembers the answer.
 void Form1::mnuCalcu_Click()
 {
-    const trx::CalculatorRetry retry({
-        [this](const std::string& command) { return platform_->launch(QString::fromStdString(command)); },
-        [this](const char* reason, const std::string& command) { return askCalculatorPath(reason, command); },
-        [this](const std::string& command) {
-            RutaCalculadora = QString::fromStdString(command);
-            trx::StoredSettings path;
-            path.calculator = command;
-            saveSettings(path, trx::SettingsWriter::CalculatorCommand);
-        },
-    });
-    if (!retry.run((RutaCalculadora.isEmpty() ? platform_->defaultCalculator() : RutaCalculadora).toStdString()))
-        MostrarError(tr(kCalculatorFailed));
-}
-
-// Asks where the calculator is, saying why `command` failed and proposing
-// the default one; the empty text when the user cancels.
-std::string Form1::askCalculatorPath(const char* reason, const std::string& command)
-{
-    const QString prompt = tr(kCalculatorFailed) + QStringLiteral("\r\n") +
-                           tr(reason).arg(QString::fromStdString(command)) +
-                           tr("\r\nEscriba la dirección de la calculadora");
-    return platform_->inputBox(this, prompt, tr("Error"), platform_->defaultCalculator()).toStdString();
-}
-
-void Form1::mnuAcerca_Click()
-{
-    platform_->aboutBox(this, QStringLiteral("Trinomix"),
-                        tr("Autor: %1\r\nVersión: %2.%3.%4\r\nLicencia: GPL-3.0-or-later\r\n%5")
-                            .arg(kProgramHandle)
-                            .arg(TRX_VERSION_MAJOR)
-                            .arg(TRX_VERSION_MINOR)
-                            .arg(TRX_VERSION_PATCH)
-                            .arg(kProjectAddress),
-                        windowIcon());
-}
-
-void Form1::Label1_Click()
-{
-    if (!platform_->openAddress(kProjectAddress))
-        platform_->selectableMessageBox(
-            this,
-            tr("No se ha podido abrir ningún navegador web.\r\nLa dirección del proyecto es:\r\n%1")
-                .arg(kProjectAddress),
-            tr("Error"));
+    if (!desktop_.startCalculator())
+        MostrarError(DesktopHandoff::calculatorFailed());
 }
 
 void Form1::showOptions()
@@ -263,7 +143,7 @@ void Form1::showOptions()
             if (item != nullptr)  // the pop-up menu's, once it exists
                 item->setChecked(on);
         }
-        toolbarButton(key)->setChecked(on);
+        Toolbar1->button(key)->setChecked(on);
     };
     show(options_.alwaysOnTop, {menus_.mnuVisible, menus_.mnuVisible1}, "Sie");
     show(options_.rightSideZero, {menus_.mnuIgualacero}, "Si=0");
