@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menus, items and toolbar built from the command table, and the pop-up
-// menu.
+// The menus, items and toolbar, built from the command table.
 
 #include "window/form1.h"
 
 #include "window/command_table.h"
 #include "window/command_toolbar.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,18 +47,4 @@ void Form1::createToolbar()
 {
     Toolbar1 = new CommandToolbar(*this);
     Toolbar1->setFixedHeight(controls_.px(Form1Controls::kToolbarHeight));
-}
-
-void Form1::showTaskMenu(Qt::MouseButton button)
-{
-    if (button != Qt::RightButton)
-        return;
-    if (menus_.mnuTarea == nullptr) {
-        menus_.mnuTarea = new QMenu(tr("Menú"), this);
-        menus_.mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
-        menus_.mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
-        createMenus(true);
-        showOptions();
-    }
-    menus_.mnuTarea->exec(QCursor::pos());
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's session with the desktop: start-up and the exit command
-// that store the settings, the calculator, and the display options of the
-// Opciones menu.
+// that store the settings, the calculator, the display options of the
+// Opciones menu, and the pop-up menu.
 
 #include "window/form1.h"
 
@@ -12,6 +12,7 @@
 #include "window/status_bar.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
@@ -128,6 +129,20 @@ void Form1::mnuVisible_Click()
 void Form1::StatusBar1_PanelClick(int panel)
 {
     StatusBar1->showTimeTip(panel);
+}
+
+void Form1::showTaskMenu(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    if (menus_.mnuTarea == nullptr) {
+        menus_.mnuTarea = new QMenu(tr("Menú"), this);
+        menus_.mnuTarea->setObjectName(QStringLiteral("mnuTarea"));
+        menus_.mnuTarea->menuAction()->setObjectName(QStringLiteral("mnuTarea"));
+        createMenus(true);
+        showOptions();
+    }
+    menus_.mnuTarea->exec(QCursor::pos());
 }
 
 void Form1::mnuCalcu_Click()
