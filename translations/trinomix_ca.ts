@@ -327,10 +327,6 @@ Escriviu «trinomix --help» per veure les opcions.
         <translation>&amp;Exporta a PDF…</translation>
     </message>
     <message>
-        <source>C&amp;errar</source>
-        <translation>&amp;Tanca</translation>
-    </message>
-    <message>
         <source>Pulse Calcular para ver aquí el desarrollo de la ecuación.</source>
         <translation>Premeu Calcula per veure aquí el desenvolupament de l&apos;equació.</translation>
     </message>
@@ -401,6 +397,10 @@ Escriviu «trinomix --help» per veure les opcions.
     <message>
         <source>No se ha podido guardar la página en %1.</source>
         <translation>No s&apos;ha pogut desar la pàgina a %1.</translation>
+    </message>
+    <message>
+        <source>Ce&amp;rrar</source>
+        <translation>Ta&amp;nca</translation>
     </message>
 </context>
 <context>

@@ -327,10 +327,6 @@ Type “trinomix --help” to see the options.
         <translation>&amp;Export PDF…</translation>
     </message>
     <message>
-        <source>C&amp;errar</source>
-        <translation>C&amp;lose</translation>
-    </message>
-    <message>
         <source>Pulse Calcular para ver aquí el desarrollo de la ecuación.</source>
         <translation>Press Calculate to see the worked solution of the equation here.</translation>
     </message>
@@ -401,6 +397,10 @@ Type “trinomix --help” to see the options.
     <message>
         <source>No se ha podido guardar la página en %1.</source>
         <translation>The page could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Ce&amp;rrar</source>
+        <translation>C&amp;lose</translation>
     </message>
 </context>
 <context>

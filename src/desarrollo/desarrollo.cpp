@@ -147,7 +147,7 @@ Desarrollo::Desarrollo(QWidget* owner, Platform& platform) : QWidget(owner, Qt::
     buttons->addWidget(button("CmdPdf", tr("&Exportar PDF…"), &Desarrollo::askAndExportPdf));
     buttons->addWidget(button("CmdHtml", tr("Guardar como &HTML…"), &Desarrollo::askAndSaveWebPage));
     buttons->addStretch();
-    auto* close = new QPushButton(tr("C&errar"), this);
+    auto* close = new QPushButton(tr("Ce&rrar"), this);
     close->setObjectName(QStringLiteral("CmdCerrar"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
