@@ -10,11 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,16 +31,25 @@ int positionOf(const QString& text, std::size_t column)
     return at;
 }
 
-// Where a line edit starts drawing its text, from its left edge.
-int textStart(const QLineEdit& edit)
+// Where the middle of the character at `position` stands in the field,
+// wherever the field has scrolled its text: the field maps every point left
+// of it to a cursor before the character, and every point right of it to
+// one after.  Empty when the character is out of sight.
+std::optional<int> middleOf(QLineEdit& edit, int position)
 {
-    QStyleOptionFrame option;
-    option.initFrom(&edit);
-    option.rect = edit.contentsRect();
-    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
-    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
-    constexpr int kLineEditMargin = 2;  // QLineEdit's own gap inside its contents
-    return contents.x() + edit.textMargins().left() + kLineEditMargin;
+    const auto after = [&](int x) { return edit.cursorPositionAt(QPoint(x, edit.height() / 2)) > position; };
+    int left = 0;
+    int right = edit.width() - 1;
+    if (after(left) || !after(right))
+        return std::nullopt;
+    while (left < right) {
+        const int middle = (left + right) / 2;
+        if (after(middle))
+            right = middle;
+        else
+            left = middle + 1;
+    }
+    return left;
 }
 
 }  // namespace
@@ -107,19 +115,29 @@ void EquationWindow::showReading()
         showRefusal(QString::fromStdString(result.error.text(translated)), result.error.column);
 }
 
-// The caret is measured in the field's font from the field's text start, so
-// that it stands under the character while the text fits the field.
+// The caret stands under the character where the reading stopped, or at
+// the end of the text when it stopped there; none when the field has
+// scrolled that place out of sight.
 void EquationWindow::showRefusal(const QString& sentence, std::size_t column)
 {
     reading_->setText(sentence);
     layout()->activate();
+    equation_->repaint();  // the field scrolls its text as it paints it
     const QString text = equation_->text();
+    const int position = positionOf(text, column);
     const QFontMetrics metrics(equation_->font());
-    const int under = textStart(*equation_) + metrics.horizontalAdvance(text.left(positionOf(text, column))) +
-                      metrics.horizontalAdvance(text.mid(positionOf(text, column), 1)) / 2;
+    std::optional<int> under = middleOf(*equation_, position);
+    if (position >= text.size() && !text.isEmpty()) {
+        const int last = text.size() - 1;
+        under = middleOf(*equation_, last);
+        if (under)
+            *under += (metrics.horizontalAdvance(text.at(last)) + 1) / 2;
+    }
+    if (!under || *under >= equation_->width())
+        return;
     caret_->setFont(equation_->font());
     caret_->setIndent(
-        std::max(0, equation_->x() - caret_->x() + under - metrics.horizontalAdvance(QLatin1Char('^')) / 2));
+        std::max(0, equation_->x() - caret_->x() + *under - metrics.horizontalAdvance(QLatin1Char('^')) / 2));
     caret_->setText(QStringLiteral("^"));
 }
 

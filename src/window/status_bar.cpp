@@ -116,6 +116,7 @@ void StatusBar::showSolveSummary(const trx::SolveResult& result)
     if (summary.isEmpty())
         return;
     panels_[0]->setText(summary);
+    panels_[0]->setToolTip(summary);  // the panel shows the start of a long sentence
     panels_[0]->setAccessibleName(summary);
     QAccessibleEvent shown(panels_[0], QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

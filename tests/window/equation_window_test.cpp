@@ -62,12 +62,16 @@ TEST(EquationWindow, SolvesTypedEquationsThroughTheFields)
 TEST(EquationWindow, SaysWhatItCannotSolve)
 {
     EquationWindowHarness window;
-    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.open()));  // the field scrolls as it paints
     window.solve(QStringLiteral("x(x + 3 = 10"));
     EXPECT_EQ(window.reading(), QStringLiteral("Falta cerrar un paréntesis"));
     QLabel* caret = window.label(QStringLiteral("LblMarca"));
     EXPECT_EQ(caret->text(), QStringLiteral("^"));
     EXPECT_GT(caret->indent(), window.line()->fontMetrics().horizontalAdvance(QStringLiteral("x(x + 3 ")));
+    // A text longer than the field scrolls, and the caret with it.
+    window.solve(QStringLiteral("x² = ") + QStringLiteral("x + ").repeated(40) + QStringLiteral("(1"));
+    EXPECT_EQ(caret->text(), QStringLiteral("^"));
+    EXPECT_LT(caret->indent(), window.line()->width());
 
     window.solve(QStringLiteral("3x − 6 = 0"));
     EXPECT_TRUE(window.reading().startsWith(QStringLiteral("No es de segundo grado: queda 3x − 6 = 0, x = 2")));
