@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/command_toolbar.h"
 
+#include "window/form1_text.h"
+
 #include "window/command_table.h"
 #include "window/form1.h"
 
 #include <QCoreApplication>
 #include <QToolButton>
-
-namespace {
-
-// The texts of the command table, in the main window's context.
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Form1", text);
-}
-
-}  // namespace
 
 CommandToolbar::CommandToolbar(Form1& window)
     // Its title shows in the menu bar's own context menu.
@@ -44,9 +36,9 @@ void CommandToolbar::addButtons()
             continue;
         // One set of pictures (the desktop's icon theme cost start-up 3 ms on X11).
         const QIcon picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)));
-        QAction* button = addAction(picture, translated(row.text));
+        QAction* button = addAction(picture, form1Text(row.text));
         button->setObjectName(QLatin1String(row.name));
-        button->setToolTip(translated(row.toolTip != nullptr ? row.toolTip : row.text));
+        button->setToolTip(form1Text(row.toolTip != nullptr ? row.toolTip : row.text));
         button->setCheckable(row.kind == Form1Command::CheckButton);
         widgetForAction(button)->setFixedSize(38, 39);
     }

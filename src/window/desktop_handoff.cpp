@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/desktop_handoff.h"
 
+#include "window/form1_text.h"
+
 #include "services/platform.h"
 #include "settings/settings_table.h"
 #include "window_rules/calculator_retry.h"
@@ -11,12 +13,6 @@
 #include <utility>
 
 namespace {
-
-// The main window's texts, marked elsewhere.
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Form1", text);
-}
 
 const char* const kCalculatorFailed = QT_TRANSLATE_NOOP("Form1", "No se ha podido ejecutar la calculadora");
 
@@ -37,7 +33,7 @@ void DesktopHandoff::rememberCalculator(const std::string& command)
 
 QString DesktopHandoff::calculatorFailed()
 {
-    return translated(kCalculatorFailed);
+    return form1Text(kCalculatorFailed);
 }
 
 // Starts the stored calculator or the desktop's, looked up only now; while
@@ -61,8 +57,8 @@ bool DesktopHandoff::startCalculator()
 // the default one; the empty text when the user cancels.
 std::string DesktopHandoff::askCalculatorPath(const char* reason, const std::string& command)
 {
-    const QString prompt = translated(kCalculatorFailed) + QStringLiteral("\r\n") +
-                           translated(reason).arg(QString::fromStdString(command)) +
+    const QString prompt = form1Text(kCalculatorFailed) + QStringLiteral("\r\n") +
+                           form1Text(reason).arg(QString::fromStdString(command)) +
                            QCoreApplication::translate("Form1", "\r\nEscriba la dirección de la calculadora");
     return platform_
         ->inputBox(window_, prompt, QCoreApplication::translate("Form1", "Error"), platform_->defaultCalculator())

@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/working_windows.h"
 
+#include "window/form1_text.h"
+
 #include "desarrollo/desarrollo.h"
 #include "equation_window/equation_window.h"
 #include "services/platform.h"
 #include "settings/settings_table.h"
 
-#include <QCoreApplication>
 #include <QScreen>
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-// The reasons are the main window's texts.
-QString translated(const char* why)
-{
-    return QCoreApplication::translate("Form1", why);
-}
-
-}  // namespace
 
 WorkingWindows::WorkingWindows(QWidget& main, Platform& platform, const char& separator, SolveFields solve)
     : main_(&main), platform_(&platform), separator_(&separator), solve_(std::move(solve))
@@ -67,7 +58,7 @@ void WorkingWindows::explainNoWorking(const char* why)
 {
     lastWorking_ = {std::nullopt, why};
     if (desarrollo_ != nullptr)
-        desarrollo_->showMessage(translated(why));
+        desarrollo_->showMessage(form1Text(why));
 }
 
 void WorkingWindows::rememberOpenAtExit(const trx::StoredSettings& stored)
@@ -91,7 +82,7 @@ void WorkingWindows::showDesarrollo()
         if (lastWorking_.request)
             desarrollo_->showWorking(*lastWorking_.request);
         else if (lastWorking_.why != nullptr)
-            desarrollo_->showMessage(translated(lastWorking_.why));
+            desarrollo_->showMessage(form1Text(lastWorking_.why));
         const trx::StoredSettings stored = trx::loadSettings(platform_->settingsStore(), *separator_);
         const QByteArray geometry =
             QByteArray::fromBase64(QByteArray::fromStdString(stored.workingGeometry.value_or(std::string())));
