@@ -72,6 +72,7 @@ EquationWindow::EquationWindow(QWidget* owner, trx::SettingsStore& store, char s
     caret_ = new QLabel(this);
     caret_->setObjectName(QStringLiteral("LblMarca"));
     caret_->setAccessibleName(tr("Dónde se detuvo la lectura"));
+    caret_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a marker never widens the window
     reading_ = new QLabel(this);
     reading_->setObjectName(QStringLiteral("LblLectura"));
     reading_->setAccessibleName(tr("Lectura"));
@@ -136,8 +137,9 @@ void EquationWindow::showRefusal(const QString& sentence, std::size_t column)
     if (!under || *under >= equation_->width())
         return;
     caret_->setFont(equation_->font());
-    caret_->setIndent(
-        std::max(0, equation_->x() - caret_->x() + *under - metrics.horizontalAdvance(QLatin1Char('^')) / 2));
+    const int caretWidth = metrics.horizontalAdvance(QLatin1Char('^'));
+    const int indent = equation_->x() - caret_->x() + *under - caretWidth / 2;
+    caret_->setIndent(std::clamp(indent, 0, std::max(0, caret_->width() - caretWidth)));
     caret_->setText(QStringLiteral("^"));
 }
 
