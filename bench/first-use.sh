@@ -24,18 +24,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >
 cmake --build "$build" --target trx_first_use_probe
 probe=$build/trx_first_use_probe
 
-work=$(mktemp -d)
-results=$work/results
-server_pids=()
-# shellcheck disable=SC2317  # run by the exit trap
-cleanup() {
-  if [ ${#server_pids[@]} -gt 0 ]; then
-    kill "${server_pids[@]}" 2> /dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
 source bench/timing.sh
+start_run
 start_xserver "$work"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"

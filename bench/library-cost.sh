@@ -27,20 +27,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >
 cmake --build "$build" --target "${programs[@]}"
 
 # A settings store of its own, empty, so that every run starts alike.
-XDG_CONFIG_HOME=$(mktemp -d)
-export XDG_CONFIG_HOME
-results=$XDG_CONFIG_HOME/results
-server_pids=()
-cleanup() {
-  if [ ${#server_pids[@]} -gt 0 ]; then
-    kill "${server_pids[@]}" 2> /dev/null || true
-  fi
-  rm -rf "$XDG_CONFIG_HOME"
-}
-trap cleanup EXIT
+start_run
+export XDG_CONFIG_HOME=$work
 
 if [ "$platform" = xvfb ]; then
-  start_xserver "$XDG_CONFIG_HOME"
+  start_xserver "$work"
 else
   export QT_QPA_PLATFORM=offscreen
 fi

@@ -19,6 +19,23 @@ check_arguments() {
   esac
 }
 
+# A scratch folder for the run, $work, holding the results file; removed,
+# with any X server started for the run, when the script exits.
+start_run() {
+  work=$(mktemp -d)
+  results=$work/results
+  server_pids=()
+  trap stop_run EXIT
+}
+
+# shellcheck disable=SC2317  # run by the exit trap
+stop_run() {
+  if [ ${#server_pids[@]} -gt 0 ]; then
+    kill "${server_pids[@]}" 2> /dev/null || true
+  fi
+  rm -rf "$work"
+}
+
 # A real X server for the program: Xvfb with openbox, for focus and
 # activation as on a desktop.  start_xserver <folder> starts both, exports
 # DISPLAY and QT_QPA_PLATFORM=xcb and adds their process ids to server_pids.
