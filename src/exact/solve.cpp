@@ -46,11 +46,9 @@ std::int32_t nearestInt32(const DecimalQuotient& value)
     return static_cast<std::int32_t>(nearest.get_si());
 }
 
-const ExactDecimal kOne{1};
-
 std::int32_t nearestInt32(const ExactDecimal& value)
 {
-    return nearestInt32(DecimalQuotient{value, kOne});
+    return nearestInt32(DecimalQuotient{value, ExactDecimal{1}});
 }
 
 // Nothing when the value does not fit 16 bits (common enough for a whole
@@ -243,7 +241,7 @@ void SolveRun::showRealRoots()
     ExactForms& exact = result_.exact;
     exact.leftColumnUncovered = true;
     for (std::size_t row = 0; row < 2; ++row) {
-        exact.numerator[row] = rootText(row == 0 ? 1 : -1, kOne);
+        exact.numerator[row] = rootText(row == 0 ? 1 : -1, ExactDecimal{1});
         exact.denominator[row] = text(twoA_);
     }
     // A numerator written without a separator is a whole number (6, -8,
