@@ -16,7 +16,7 @@ platform=${2:-offscreen}
 source bench/timing.sh
 check_arguments "$runs" "$platform"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test  # Google Benchmark, GNU time, Xvfb, openbox, xdotool
 build=build/release-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build" --target trx_startup_probe trx_startup_baseline

@@ -18,7 +18,7 @@ if [ "$runs" -lt 5 ]; then
   exit 2
 fi
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test  # Google Benchmark, GNU time, Xvfb, openbox, xdotool
 build=build/release-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build" --target trx_first_use_probe

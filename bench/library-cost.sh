@@ -19,7 +19,7 @@ platform=${2:-xvfb}
 source bench/timing.sh
 check_arguments "$runs" "$platform"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test  # Google Benchmark, GNU time, Xvfb, openbox, xdotool
 build=build/release-bench
 programs=(trx_startup_probe trx_startup_probe_charts trx_startup_baseline trx_startup_baseline_print
   trx_startup_baseline_exact)
