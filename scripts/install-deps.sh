@@ -18,6 +18,7 @@ packages=(
   libx11-dev  # Caps Lock and Num Lock in the status bar
   libxkbcommon-dev  # Qt's CMake files look for it
   fonts-liberation2  # the metrics of Arial, for which the window is laid out
+  lld  # the linker that gathers the start-up code (optional: without it the program is larger at start-up)
 )
 for purpose in "$@"; do
   case $purpose in
@@ -34,6 +35,7 @@ for purpose in "$@"; do
         qt6-gtk-platformtheme gnome-themes-extra  # the dark and high-contrast desktop themes
         weston qt6-wayland  # the Wayland smoke test
         ccache  # quicker rebuilds of the test builds
+        valgrind  # the list of functions that run at start-up (bench/startup-order.sh)
         gcovr  # the line coverage that the test command prints
       ) ;;
     package) packages+=(dpkg-dev file lintian) ;;  # CPack's .deb generator and its check
