@@ -87,9 +87,19 @@ void WorkingWindows::showDesarrollo()
         const QByteArray geometry =
             QByteArray::fromBase64(QByteArray::fromStdString(stored.workingGeometry.value_or(std::string())));
         if (geometry.isEmpty() || !desarrollo_->restoreGeometry(geometry))
-            desarrollo_->move(besideMain(desarrollo_->frameGeometry().size()));
+            placeBesideMain();
     }
     desarrollo_->show();
+}
+
+// Until it is first shown the window has no frame: it is fitted to the
+// screen with the frame the desktop gives the main window.
+void WorkingWindows::placeBesideMain()
+{
+    const QSize frame = main_->frameGeometry().size() - main_->size();
+    const QSize room = main_->screen()->availableGeometry().size() - frame;
+    desarrollo_->resize(desarrollo_->size().boundedTo(room));
+    desarrollo_->move(besideMain(desarrollo_->size() + frame));
 }
 
 // Right of the main window where the screen has room for `size`, else left

@@ -50,6 +50,7 @@ public:
 private:
     void solveTypedEquation(const trx::WorkingRequest& request);
     void showDesarrollo();
+    void placeBesideMain();
     QPoint besideMain(const QSize& size) const;
 
     QWidget* main_;

@@ -145,10 +145,10 @@ Session::Session(const QStringList& environment, const QString& storedSettings)
 
 // Looked up each time: keeping the window above the others makes Qt create
 // a new one.
-QString Session::window() const
+QString Session::window(const QString& title) const
 {
-    const QString found =
-        run(QStringLiteral("xdotool search --all --onlyvisible --pid %1 --name ^Trinomix.v").arg(program_.processId()));
+    const QString found = run(
+        QStringLiteral("xdotool search --all --onlyvisible --pid %1 --name ^%2").arg(program_.processId()).arg(title));
     return found.contains(QLatin1Char('\n')) ? QString() : found;
 }
 
@@ -225,9 +225,9 @@ void Session::click(const QString& control, int button)
 
 // xwininfo gives the client area's place on the screen; xdotool's report
 // is off by the window manager's title bar.
-QRect Session::clientArea() const
+QRect Session::clientArea(const QString& title) const
 {
-    const QString info = run(QStringLiteral("xwininfo -id ") + window());
+    const QString info = run(QStringLiteral("xwininfo -id ") + window(title));
     const auto number = [&info](const char* label) {
         static const QString pattern = QStringLiteral("%1:\\s*(-?\\d+)");
         return QRegularExpression(pattern.arg(QLatin1String(label))).match(info).captured(1).toInt();
@@ -350,15 +350,15 @@ int Session::visibleWindows() const
                                 .size());
 }
 
-QRect Session::frame() const
+QRect Session::frame(const QString& title) const
 {
     // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
-    const QStringList extents = run(QStringLiteral("xprop -id %1 _NET_FRAME_EXTENTS").arg(window()))
+    const QStringList extents = run(QStringLiteral("xprop -id %1 _NET_FRAME_EXTENTS").arg(window(title)))
                                     .section(QLatin1Char('='), 1)
                                     .split(QLatin1Char(','));
     if (extents.size() != 4)
         return {};
-    return clientArea().adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+    return clientArea(title).adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
 }
 
 int main(int argc, char* argv[])

@@ -65,14 +65,17 @@ public:
     // The program's windows on the screen: the main window, and any box or
     // menu that is open.
     int visibleWindows() const;
-    QRect frame() const;  // the window with its frame, in screen pixels
+    // A window with its frame, in screen pixels: the main window, or the
+    // one whose title begins with `title`.
+    QRect frame(const QString& title = kMainTitle) const;
+    QRect clientArea(const QString& title = kMainTitle) const;  // without it
     QString activeTitle() const;
     // How the program ended, or nothing while it runs.
     QString ending();
 
 private:
-    QString window() const;
-    QRect clientArea() const;
+    static inline const QString kMainTitle = QStringLiteral("Trinomix.v");
+    QString window(const QString& title = kMainTitle) const;
     QRect placeOf(const QString& control) const;                 // on the screen
     bool waitForNewBox(const QString& title, QString& lastBox);  // another window than lastBox
 

@@ -172,4 +172,18 @@ TEST_P(Placement, WholeWindowOnTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(Desktop, Placement, ::testing::ValuesIn(kPlacements), byName);
 
+// The working, opened the first time, stands whole on the screen with its
+// title bar and buttons, though its frame is not known before it is shown.
+TEST(DesarrolloPlacement, WholeOnTheScreen)
+{
+    Session session;
+    session.play(QStringLiteral("1 F2"));
+    const QString title = QStringLiteral("Desarrollo");
+    ASSERT_TRUE(waitFor([&] { return !session.frame(title).isEmpty(); }));
+    const QRect frame = session.frame(title);
+    const QRect client = session.clientArea(title);
+    EXPECT_TRUE(QRect(0, 0, 1280, 800).contains(QRect(frame.topLeft(), client.bottomRight())))
+        << frame.y() << ", " << client.y() << " + " << client.height();
+}
+
 }  // namespace
