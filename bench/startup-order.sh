@@ -37,10 +37,11 @@ list=src/app/startup-functions.txt
   echo "# Written by bench/startup-order.sh: the functions that run before the main"
   echo "# window's first paint, which the linker places first (cmake/StartupOrder.cmake)."
   # The function lines ("fn=") of the probe's object ("ob="), with the
-  # marks of recursion ('2) dropped; addresses are stubs without a name.
+  # marks of recursion ('2) dropped; addresses are stubs without a name, and
+  # QuitAfterFirstPaint is the probe's own, not the program's.
   awk -v object="$probe" '
     /^ob=/ { own = (substr($0, 4) == object) }
     own && /^fn=/ { name = substr($0, 4); sub(/\047[0-9]+$/, "", name); print name }
-  ' "$work/offscreen" "$work/xcb" | grep -v -e '^0x' -e '^(below main)$' | LC_ALL=C sort -u
+  ' "$work/offscreen" "$work/xcb" | grep -v -e '^0x' -e '^(below main)$' -e 'QuitAfterFirstPaint' | LC_ALL=C sort -u
 } > "$list"
 echo "$(grep -vc '^#' "$list") functions in $list"
