@@ -30,13 +30,13 @@ private:
     Node sum(const Expression& expression) const;
     Node product(const Expression& expression) const;
     // A bracket's content bare, as a fraction's numerator or denominator;
-    // a lone negative term keeps it below the bar, where "x/−1" would not
-    // read again.
+    // a lone negative term keeps it, since neither "x/−1" nor "x − −1/3"
+    // would read again.
     Node unbracketed(const Expression& expression) const
     {
-        const bool bare = expression.kind == Expression::Kind::Bracket &&
-                          !(expression.inverse && expression.children[0].children.size() == 1 &&
-                            expression.children[0].kind == Expression::Kind::Sum);
+        const bool bare =
+            expression.kind == Expression::Kind::Bracket &&
+            !(expression.children[0].children.size() == 1 && expression.children[0].kind == Expression::Kind::Sum);
         return node(bare ? expression.children[0] : expression);
     }
 

@@ -167,6 +167,7 @@ TEST(EquationReader, WritesWhatItRead)
         {"2(x-1)^2=8/(2+1)", "2·(x − 1)² = 8/(2 + 1)", ','},
         {"-x*x >= (-3)", "−x·x ≥ (−3)", ','},
         {"(x / 2)x/(- 1) *2 = 1", "((x/2)·x)/(−1)·2 = 1", ','},
+        {"x^2/2 - (− 1)/3 = 1", "x²/2 − (−1)/3 = 1", ','},
     };
     for (const Written& c : cases)
         EXPECT_EQ(readEquation(c.typed, c.separator).reading->readAs, c.readAs) << c.typed;
